@@ -1,0 +1,2 @@
+// Placeholder entry until the game object exists.
+int main() { return 0; }

@@ -1,0 +1,101 @@
+#include "game/SnakeBoard.h"
+
+#include <algorithm>
+#include <bitset>
+#include <cstdlib>
+
+// The first round starts moving right, away from the left edge it starts near;
+// later rounds keep the direction the round before ended with.
+CSnakeBoard::CSnakeBoard() : direction(DIR_RIGHT), pendingDirection(DIR_RIGHT) { segments.reserve(CELL_COUNT); }
+
+bool CSnakeBoard::isActive() const { return !dead && !paused && !helpShown; }
+
+void CSnakeBoard::setDirection(Direction d) {
+  if (!isActive()) {
+    return;
+  }
+  // Judged against the last step's direction, never the pending one, so two
+  // quick right-angle presses between steps cannot add up to a reversal.
+  if (d % 2 != direction % 2 || d == direction) {
+    pendingDirection = d;
+  }
+}
+
+void CSnakeBoard::step() {
+  for (std::size_t i = segments.size() - 1; i > 0; --i) {
+    segments[i] = segments[i - 1];
+  }
+  direction = pendingDirection;
+
+  CPoint& head = segments.front();
+  std::int32_t& moved = (direction % 2 == 1) ? head.x : head.y;
+  moved += (direction < 3) ? -1 : 1;
+  if (moved < 0) {
+    moved = GRID_SIZE - 1;
+  } else if (moved >= GRID_SIZE) {
+    moved = 0;
+  }
+
+  if (head == food) {
+    // A snake that fills the whole board leaves no cell for the next food;
+    // the round ends there instead of searching forever.
+    if (boardFull()) {
+      dead = true;
+      return;
+    }
+    placeFood();
+    grow();
+  }
+
+  // From the tail towards the head, so a freshly doubled tail is met first.
+  const CPoint& newHead = segments.front();
+  for (std::size_t i = segments.size() - 1; i > 0; --i) {
+    if (segments[i] == newHead) {
+      dead = true;
+      break;
+    }
+  }
+}
+
+void CSnakeBoard::reset() {
+  segments.clear();
+  segments.push_back(START_CELL);
+  grow();
+  grow();
+  placeFood();
+  dead = false;
+}
+
+void CSnakeBoard::placeFood() {
+  if (boardFull()) {
+    return;
+  }
+  do {
+    // Two draws per attempt, x first; no draw is reused.
+    food.x = std::rand() % GRID_SIZE;
+    food.y = std::rand() % GRID_SIZE;
+  } while (onSnake(food));
+}
+
+void CSnakeBoard::grow() { segments.push_back(segments.back()); }
+
+std::uint32_t CSnakeBoard::score() const {
+  return POINTS_PER_FOOD * static_cast<std::uint32_t>(segments.size() - START_LENGTH);
+}
+
+bool CSnakeBoard::boardFull() const {
+  // Fewer segments than cells always leave a free cell; only a snake at least
+  // as long as the board has cells needs the cells counted.
+  if (segments.size() < static_cast<std::size_t>(CELL_COUNT)) {
+    return false;
+  }
+  std::bitset<CELL_COUNT> covered;
+  for (const CPoint& s : segments) {
+    covered.set(static_cast<std::size_t>(s.y * GRID_SIZE + s.x));
+  }
+  return covered.all();
+}
+
+bool CSnakeBoard::onSnake(const CPoint& cell) const {
+  return std::find(segments.begin(), segments.end(), cell) != segments.end();
+}

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <random>
+
+#include "game/SnakeBoard.h"
+
+namespace {
+
+bool opposite(Direction a, Direction b) { return a != b && a % 2 == b % 2; }
+
+// Plays random rounds and checks the board after every press and step against
+// a model of its own: how many copies of the tail are stacked on one cell
+// (two after a reset, one more for each growth, one fewer per step).
+class RandomPlay {
+public:
+  explicit RandomPlay(unsigned seed) : rng(seed) {
+    std::srand(seed);
+    board.reset();
+  }
+
+  void play(long steps) {
+    for (long n = 0; n < steps && !::testing::Test::HasFatalFailure(); ++n) {
+      if (board.dead) {
+        // Sometimes let a dead round sit for a while: nothing may change.
+        if (chance(30)) {
+          checkDeadRoundStill();
+        }
+        board.reset();
+        stacked = 2;
+        checkBoard();
+      }
+      if (chance(3)) {
+        board.paused = !board.paused;
+      }
+      // Mostly chase the food so that snakes grow long; sometimes press at random.
+      const int presses = chance(25) ? 1 + static_cast<int>(rng() % 2) : 0;
+      for (int p = 0; p < presses; ++p) {
+        const Direction before = board.direction;
+        board.setDirection(static_cast<Direction>(1 + rng() % 4));
+        ASSERT_FALSE(opposite(board.pendingDirection, before));
+      }
+      if (presses == 0 && chance(90)) {
+        board.setDirection(towardsFood());
+      }
+      if (!board.isActive()) {
+        continue;
+      }
+      const std::size_t length = board.segments.size();
+      board.step();
+      ++stepsTaken;
+      ASSERT_EQ(board.direction, board.pendingDirection);
+      if (stacked > 0) {
+        --stacked;
+      }
+      if (board.segments.size() == length + 1) {
+        ++stacked;
+      } else {
+        ASSERT_EQ(board.segments.size(), length);
+      }
+      if (board.segments.size() > longest) {
+        longest = board.segments.size();
+      }
+      checkBoard();
+    }
+  }
+
+  long stepsTaken = 0;
+  std::size_t longest = 0;
+
+private:
+  static int wrappedDistance(int a, int b) {
+    const int d = std::abs(a - b);
+    return std::min(d, GRID_SIZE - d);
+  }
+
+  // A greedy player: the turn that brings the head closest to the food
+  // without running into the body, if there is one.
+  Direction towardsFood() {
+    Direction best = board.direction;
+    int bestScore = 1 << 20;
+    for (int code = 1; code <= 4; ++code) {
+      const auto d = static_cast<Direction>(code);
+      if (opposite(d, board.direction)) {
+        continue;
+      }
+      CPoint next = board.segments.front();
+      int& moved = (d % 2 == 1) ? next.x : next.y;
+      moved = (moved + (d < 3 ? -1 : 1) + GRID_SIZE) % GRID_SIZE;
+      const auto& s = board.segments;
+      const bool blocked = std::find(s.begin(), s.end() - 1, next) != s.end() - 1;
+      const int score = (blocked ? 1000 : 0) + wrappedDistance(next.x, board.food.x) +
+                        wrappedDistance(next.y, board.food.y) + static_cast<int>(rng() % 2);
+      if (score < bestScore) {
+        bestScore = score;
+        best = d;
+      }
+    }
+    return best;
+  }
+
+  bool chance(unsigned percent) { return rng() % 100 < percent; }
+
+  void checkBoard() {
+    const auto& s = board.segments;
+    ASSERT_GE(s.size(), 3u);
+    ASSERT_EQ(board.score(), 5u * (s.size() - 3));
+    for (const CPoint& c : s) {
+      ASSERT_TRUE(c.x >= 0 && c.x < GRID_SIZE && c.y >= 0 && c.y < GRID_SIZE);
+    }
+    ASSERT_TRUE(board.food.x >= 0 && board.food.x < GRID_SIZE && board.food.y >= 0 && board.food.y < GRID_SIZE);
+
+    // The stacked tail: the last stacked + 1 segments share one cell.
+    const std::size_t stackStart = s.size() - 1 - static_cast<std::size_t>(stacked);
+    for (std::size_t i = stackStart; i < s.size(); ++i) {
+      ASSERT_EQ(s[i], s[stackStart]) << "segment " << i << " of " << s.size();
+    }
+    // Apart from that stack, every cell is covered once; only a fatal step
+    // may leave the head on a body cell.
+    std::array<int, CELL_COUNT> cover{};
+    for (std::size_t i = 1; i <= stackStart; ++i) {
+      ASSERT_EQ(++cover[s[i].y * GRID_SIZE + s[i].x], 1) << "segment " << i << " shares a cell";
+    }
+    const bool headOnBody = cover[s[0].y * GRID_SIZE + s[0].x] > 0;
+    ASSERT_EQ(headOnBody, board.dead);
+    ASSERT_EQ(cover[board.food.y * GRID_SIZE + board.food.x], 0) << "food on the snake";
+    ASSERT_NE(board.food, s[0]) << "food under the head";
+  }
+
+  void checkDeadRoundStill() {
+    const auto before = board.segments;
+    const CPoint food = board.food;
+    for (int i = 0; i < 4; ++i) {
+      board.setDirection(static_cast<Direction>(1 + rng() % 4));
+      ASSERT_FALSE(board.isActive());
+    }
+    ASSERT_EQ(board.segments, before);
+    ASSERT_EQ(board.food, food);
+  }
+
+  std::mt19937 rng;
+  CSnakeBoard board;
+  int stacked = 2;
+};
+
+}  // namespace
+
+TEST(RandomPlay, InvariantsHoldAfterEveryPressAndStep) {
+  long total = 0;
+  std::size_t longest = 0;
+  for (unsigned seed : {1u, 2u, 1337u, 90210u}) {
+    RandomPlay play(seed);
+    play.play(1000000);
+    ASSERT_FALSE(HasFatalFailure()) << "seed " << seed;
+    total += play.stepsTaken;
+    longest = std::max(longest, play.longest);
+  }
+  EXPECT_GT(total, 2000000);
+  EXPECT_GT(longest, 30u) << "the rounds never grew a long snake";
+}

@@ -1,0 +1,320 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "game/SnakeBoard.h"
+#include "tests/BoardBuilder.h"
+
+namespace {
+
+const CPoint FAR_AWAY{12, 20};
+
+// A straight three-segment snake whose head is at `head`, lying behind it.
+CSnakeBoard straightSnake(CPoint head, Direction moving, CPoint food = FAR_AWAY) {
+  const int dx = (moving % 2 == 1) ? (moving < 3 ? 1 : -1) : 0;
+  const int dy = (moving % 2 == 0) ? (moving < 3 ? 1 : -1) : 0;
+  auto wrap = [](int v) { return (v + GRID_SIZE) % GRID_SIZE; };
+  return makeBoard({head, {wrap(head.x + dx), wrap(head.y + dy)}, {wrap(head.x + 2 * dx), wrap(head.y + 2 * dy)}},
+                   moving, food);
+}
+
+}  // namespace
+
+// --- Steering -------------------------------------------------------------
+
+TEST(Steering, ReversalIsRefusedForEveryOppositePair) {
+  const struct {
+    Direction moving;
+    Direction opposite;
+  } cases[] = {{DIR_RIGHT, DIR_LEFT}, {DIR_LEFT, DIR_RIGHT}, {DIR_UP, DIR_DOWN}, {DIR_DOWN, DIR_UP}};
+  for (const auto& c : cases) {
+    CSnakeBoard board = straightSnake({10, 10}, c.moving);
+    board.setDirection(c.opposite);
+    EXPECT_EQ(board.pendingDirection, c.moving) << "moving " << c.moving;
+    board.step();
+    EXPECT_FALSE(board.dead);
+  }
+}
+
+TEST(Steering, PressesWithinOneTickAreJudgedAgainstTheLastStep) {
+  const struct {
+    std::vector<Direction> presses;
+    Direction expected;
+  } cases[] = {
+      {{DIR_UP, DIR_LEFT}, DIR_UP},      // left is a reversal of right, refused
+      {{DIR_UP, DIR_DOWN}, DIR_DOWN},    // both are right angles, last one counts
+      {{DIR_UP, DIR_RIGHT}, DIR_RIGHT},  // pressing the current direction takes the turn back
+      {{DIR_DOWN}, DIR_DOWN},
+  };
+  for (const auto& c : cases) {
+    CSnakeBoard board = straightSnake({10, 10}, DIR_RIGHT);
+    for (Direction d : c.presses) {
+      board.setDirection(d);
+    }
+    EXPECT_EQ(board.pendingDirection, c.expected);
+    board.step();
+    EXPECT_EQ(board.direction, c.expected);
+  }
+}
+
+TEST(Steering, PressWhileInactiveIsLostNotKept) {
+  for (bool CSnakeBoard::*flag : {&CSnakeBoard::paused, &CSnakeBoard::helpShown, &CSnakeBoard::dead}) {
+    CSnakeBoard board = straightSnake({10, 10}, DIR_RIGHT);
+    board.*flag = true;
+    EXPECT_FALSE(board.isActive());
+    board.setDirection(DIR_UP);
+    board.*flag = false;
+    EXPECT_TRUE(board.isActive());
+    EXPECT_EQ(board.pendingDirection, DIR_RIGHT);
+    board.step();
+    EXPECT_EQ(board.segments.front(), CPoint(11, 10));
+  }
+}
+
+// --- Movement and wrapping ------------------------------------------------
+
+TEST(Movement, HeadWrapsAtEveryEdgeAndOnlyTheMovedCoordinateChanges) {
+  const struct {
+    CPoint head;
+    Direction moving;
+    CPoint expected;
+  } cases[] = {
+      {{0, 7}, DIR_LEFT, {23, 7}}, {{23, 7}, DIR_RIGHT, {0, 7}}, {{9, 0}, DIR_UP, {9, 23}},
+      {{9, 23}, DIR_DOWN, {9, 0}}, {{4, 4}, DIR_LEFT, {3, 4}},   {{4, 4}, DIR_DOWN, {4, 5}},
+  };
+  for (const auto& c : cases) {
+    CSnakeBoard board = straightSnake(c.head, c.moving);
+    const CPoint oldHead = board.segments[0];
+    const CPoint oldSecond = board.segments[1];
+    board.step();
+    EXPECT_EQ(board.segments[0], c.expected) << "from (" << c.head.x << "," << c.head.y << ") dir " << c.moving;
+    EXPECT_EQ(board.segments[1], oldHead);
+    EXPECT_EQ(board.segments[2], oldSecond);
+    EXPECT_EQ(board.segments.size(), 3u);
+    EXPECT_FALSE(board.dead);
+  }
+}
+
+TEST(Movement, FoodAcrossAnEdgeIsEatenInTheWrappingStep) {
+  CSnakeBoard board = straightSnake({0, 7}, DIR_LEFT, {23, 7});
+  board.step();
+  EXPECT_EQ(board.segments.front(), CPoint(23, 7));
+  EXPECT_EQ(board.segments.size(), 4u);
+  EXPECT_EQ(board.score(), 5u);
+}
+
+// --- Eating and growth ----------------------------------------------------
+
+TEST(Eating, CountAndScoreRiseAtOnceAndTheDoubledTailHoldsStill) {
+  std::srand(7);
+  CSnakeBoard board = straightSnake({10, 10}, DIR_RIGHT, {11, 10});
+  const CPoint tailAfterMove = board.segments[1];
+  board.step();
+
+  ASSERT_EQ(board.segments.size(), 4u);
+  EXPECT_EQ(board.score(), 5u);
+  EXPECT_FALSE(board.dead);
+  EXPECT_EQ(board.segments[3], board.segments[2]);
+  EXPECT_EQ(board.segments[3], tailAfterMove);
+  for (const CPoint& s : board.segments) {
+    EXPECT_NE(s, board.food);
+  }
+
+  board.food = FAR_AWAY;
+  board.step();
+  EXPECT_EQ(board.segments.back(), tailAfterMove) << "a doubled tail stays where it is for one step";
+  EXPECT_NE(board.segments[2], board.segments[3]);
+}
+
+TEST(Eating, ScoreCountsFivePerSegmentBeyondThree) {
+  CSnakeBoard board = straightSnake({10, 10}, DIR_RIGHT);
+  EXPECT_EQ(board.score(), 0u);
+  for (std::uint32_t extra = 1; extra <= 20; ++extra) {
+    board.grow();
+    EXPECT_EQ(board.score(), 5u * extra);
+  }
+}
+
+TEST(Eating, FoodIsPlacedOnTheOnlyFreeCell) {
+  std::srand(99);
+  CSnakeBoard board;
+  for (int y = 0; y < GRID_SIZE; ++y) {
+    for (int x = 0; x < GRID_SIZE; ++x) {
+      if (!(x == 17 && y == 3)) {
+        board.segments.emplace_back(x, y);
+      }
+    }
+  }
+  board.placeFood();
+  EXPECT_EQ(board.food, CPoint(17, 3));
+}
+
+// --- Entering the cell the tail leaves --------------------------------------
+
+TEST(TailChase, FourSegmentsCirclingASquareLiveOn) {
+  CSnakeBoard board = makeBoard({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, DIR_LEFT, FAR_AWAY);
+  const Direction turns[] = {DIR_DOWN, DIR_RIGHT, DIR_UP, DIR_LEFT};
+  for (int lap = 0; lap < 3; ++lap) {
+    for (Direction d : turns) {
+      board.setDirection(d);
+      board.step();
+      ASSERT_FALSE(board.dead) << "lap " << lap << " dir " << d;
+    }
+  }
+  EXPECT_EQ(board.segments.front(), CPoint(0, 0));
+}
+
+TEST(TailChase, TwentyFourSegmentsRunningStraightAcrossTheWrapLiveOn) {
+  for (Direction moving : {DIR_RIGHT, DIR_LEFT, DIR_UP, DIR_DOWN}) {
+    CSnakeBoard board;
+    board.direction = board.pendingDirection = moving;
+    board.food = FAR_AWAY;
+    const bool alongX = moving % 2 == 1;
+    const int step = moving < 3 ? -1 : 1;
+    for (int i = 0; i < GRID_SIZE; ++i) {
+      // Head first, each segment one cell further back against the motion.
+      const int v = ((GRID_SIZE - 1) * (step > 0 ? 1 : 0) - step * i + GRID_SIZE) % GRID_SIZE;
+      board.segments.push_back(alongX ? CPoint(v, 3) : CPoint(3, v));
+    }
+    for (int n = 0; n < 3 * GRID_SIZE; ++n) {
+      board.step();
+      ASSERT_FALSE(board.dead) << "dir " << moving << " step " << n;
+    }
+  }
+}
+
+TEST(TailChase, DoubledTailIsSolidForOneStep) {
+  for (bool withFood : {true, false}) {
+    // Head, then two more corners of the square (0..1, 0..1); the fourth corner is (0, 1).
+    CSnakeBoard board = makeBoard({{0, 0}, {1, 0}, {1, 1}, {1, 2}}, DIR_LEFT, withFood ? CPoint(0, 1) : FAR_AWAY);
+    board.setDirection(DIR_DOWN);
+    board.step();
+    ASSERT_FALSE(board.dead);
+    ASSERT_EQ(board.segments.size(), withFood ? 5u : 4u);
+    board.food = FAR_AWAY;
+    board.setDirection(DIR_RIGHT);
+    board.step();
+    EXPECT_EQ(board.segments.front(), CPoint(1, 1));
+    EXPECT_EQ(board.dead, withFood) << (withFood ? "the doubled tail still covers (1, 1)" : "the tail has left (1, 1)");
+  }
+}
+
+TEST(TailChase, HeadIntoTheBodyEndsTheRound) {
+  // A five-segment hook: turning down puts the head on segment 3.
+  CSnakeBoard board = makeBoard({{5, 5}, {6, 5}, {6, 6}, {5, 6}, {4, 6}}, DIR_LEFT, FAR_AWAY);
+  board.setDirection(DIR_DOWN);
+  board.step();
+  EXPECT_TRUE(board.dead);
+  EXPECT_EQ(board.segments.front(), CPoint(5, 6));
+}
+
+// --- Rounds --------------------------------------------------------------
+
+TEST(Round, ResetStacksThreeSegmentsOnTheStartCellAndUnfoldsWithoutCollision) {
+  for (unsigned seed : {1u, 1337u, 4242u}) {
+    std::srand(seed);
+    CSnakeBoard board;
+    board.reset();
+    ASSERT_EQ(board.segments.size(), 3u);
+    for (const CPoint& s : board.segments) {
+      EXPECT_EQ(s, START_CELL);
+    }
+    EXPECT_EQ(board.score(), 0u);
+    EXPECT_FALSE(board.dead);
+    EXPECT_NE(board.food, START_CELL);
+
+    board.food = FAR_AWAY;
+    board.step();
+    EXPECT_FALSE(board.dead);
+    EXPECT_EQ(board.segments[1], START_CELL);
+    EXPECT_EQ(board.segments[2], START_CELL);
+    board.step();
+    EXPECT_FALSE(board.dead);
+    EXPECT_NE(board.segments[1], board.segments[2]);
+  }
+}
+
+TEST(Round, ResetKeepsDirectionAndFlags) {
+  CSnakeBoard board = straightSnake({10, 10}, DIR_DOWN);
+  board.dead = true;
+  board.paused = true;
+  board.helpShown = true;
+  board.reset();
+  EXPECT_FALSE(board.dead);
+  EXPECT_TRUE(board.paused);
+  EXPECT_TRUE(board.helpShown);
+  EXPECT_EQ(board.direction, DIR_DOWN);
+
+  board.paused = board.helpShown = false;
+  board.food = FAR_AWAY;
+  board.setDirection(DIR_UP);  // still a reversal, though all segments share a cell
+  EXPECT_EQ(board.pendingDirection, DIR_DOWN);
+  board.step();
+  EXPECT_EQ(board.segments.front(), CPoint(5, 6));
+}
+
+TEST(Round, ResetAfterALongRoundShrinksTheSnake) {
+  CSnakeBoard board = straightSnake({10, 10}, DIR_RIGHT);
+  for (int i = 0; i < 40; ++i) {
+    board.grow();
+  }
+  board.reset();
+  EXPECT_EQ(board.segments.size(), 3u);
+  EXPECT_EQ(board.score(), 0u);
+}
+
+// --- A snake that fills the board ------------------------------------------
+
+namespace {
+
+// The board as one closed path: rows run alternately right and left, and the
+// last row ends at (0, 23), which wraps down onto (0, 0).
+std::vector<CPoint> serpentine() {
+  std::vector<CPoint> path;
+  for (int y = 0; y < GRID_SIZE; ++y) {
+    for (int i = 0; i < GRID_SIZE; ++i) {
+      path.emplace_back(y % 2 == 0 ? i : GRID_SIZE - 1 - i, y);
+    }
+  }
+  return path;
+}
+
+}  // namespace
+
+TEST(FullBoard, EatingTheLastFreeCellEndsTheRoundInsteadOfHanging) {
+  const std::vector<CPoint> path = serpentine();
+  CSnakeBoard board;
+  // Head on the last cell of the path, body back along it, tail doubled on
+  // path[1]; path[0] is the one free cell and holds the food.
+  for (int i = CELL_COUNT - 1; i >= 1; --i) {
+    board.segments.push_back(path[i]);
+  }
+  board.segments.push_back(path[1]);
+  ASSERT_EQ(board.segments.size(), static_cast<std::size_t>(CELL_COUNT));
+  board.food = path[0];
+  board.direction = board.pendingDirection = DIR_LEFT;
+  ASSERT_FALSE(board.boardFull());
+
+  board.setDirection(DIR_DOWN);
+  board.step();
+
+  EXPECT_TRUE(board.dead);
+  EXPECT_EQ(board.segments.front(), path[0]);
+  EXPECT_TRUE(board.boardFull());
+  EXPECT_EQ(board.segments.size(), static_cast<std::size_t>(CELL_COUNT)) << "the snake never outgrows the board";
+  EXPECT_EQ(board.score(), 5u * (CELL_COUNT - 3));
+
+  board.reset();
+  EXPECT_FALSE(board.dead);
+  EXPECT_EQ(board.segments.size(), 3u);
+}
+
+TEST(FullBoard, ASnakeOfBoardLengthWithASharedCellIsNotFull) {
+  std::vector<CPoint> path = serpentine();
+  CSnakeBoard board;
+  board.segments = path;
+  EXPECT_TRUE(board.boardFull());
+  board.segments.back() = board.segments.front();
+  EXPECT_FALSE(board.boardFull());
+}
