@@ -1,0 +1,15 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+// A failed SDL call: the operation's name, ": " and SDL's error text at the time.
+class CSDLError : public std::exception {
+public:
+  explicit CSDLError(const std::string& context) noexcept;
+  ~CSDLError() noexcept override = default;
+  const char* what() const noexcept override;
+
+private:
+  std::string message;
+};

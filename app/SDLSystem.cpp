@@ -1,0 +1,48 @@
+#include "app/SDLSystem.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+#include <strings.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "app/SDLError.h"
+#include "app/SDLTTFError.h"
+
+namespace {
+
+// SDL 1.2 on top of SDL2 quietly falls back to an invisible video driver when
+// there is no display; the game would then run unseen and never end. Only a
+// user who names such a driver in SDL_VIDEODRIVER gets it.
+bool invisibleDriverNotAskedFor() {
+  char name[32] = "";
+  if (SDL_VideoDriverName(name, sizeof name) == nullptr) {
+    return false;
+  }
+  if (std::strcmp(name, "offscreen") != 0 && std::strcmp(name, "dummy") != 0) {
+    return false;
+  }
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  return asked == nullptr || strcasecmp(asked, name) != 0;
+}
+
+}  // namespace
+
+CSDLSystem::CSDLSystem() {
+  // Audio is brought up too, although the game makes no sound: a machine that
+  // cannot provide it fails here, as it always has.
+  if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
+    throw CSDLError("SDL_Init");
+  }
+  if (invisibleDriverNotAskedFor()) {
+    SDL_Quit();
+    SDL_SetError("No available video device");
+    throw CSDLError("SDL_Init");
+  }
+  std::atexit(SDL_Quit);
+  if (TTF_Init() < 0) {
+    throw CSDLTTFError("TTF_Init");
+  }
+  std::atexit(TTF_Quit);
+}

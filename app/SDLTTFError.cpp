@@ -1,0 +1,7 @@
+#include "app/SDLTTFError.h"
+
+#include "app/LibraryMessage.h"
+
+CSDLTTFError::CSDLTTFError(const std::string& context) noexcept : message(libraryMessage(context)) {}
+
+const char* CSDLTTFError::what() const noexcept { return message.c_str(); }

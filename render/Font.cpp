@@ -1,0 +1,129 @@
+#include "render/Font.h"
+
+#include <GL/gl.h>
+#include <SDL_ttf.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "app/SDLTTFError.h"
+#include "render/PowerOfTwo.h"
+#include "render/Surface.h"
+
+namespace {
+
+// Keeps the unpack alignment at one byte while glyphs are uploaded: a glyph
+// texture two texels wide has rows two bytes apart, which the default
+// alignment of four would misread. The old value comes back afterwards.
+class CUnpackAlignment {
+public:
+  CUnpackAlignment() {
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &saved);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  }
+  ~CUnpackAlignment() { glPixelStorei(GL_UNPACK_ALIGNMENT, saved); }
+  CUnpackAlignment(const CUnpackAlignment&) = delete;
+  CUnpackAlignment& operator=(const CUnpackAlignment&) = delete;
+
+private:
+  GLint saved = 4;
+};
+
+CFont::Glyph renderGlyph(TTF_Font* font, char c) {
+  CFont::Glyph glyph;
+  const char text[2] = {c, '\0'};
+  // Solid mode paints the glyph in the foreground colour and the background
+  // in its inverse, so the red channel alone is the coverage: 255 or 0.
+  const SDL_Color red = {255, 0, 0, 0};
+  const CSurface surface(TTF_RenderText_Solid(font, text, red));
+  // A character the font cannot render stays an empty glyph: drawn as nothing.
+  if (!surface || surface->format->BytesPerPixel != 1 || surface->format->palette == nullptr) {
+    return glyph;
+  }
+  const int w = surface->w;
+  const int h = surface->h;
+  const int pw = nextPowerOfTwo(w);
+  const int ph = nextPowerOfTwo(h);
+  glyph.width = w;
+  glyph.height = h;
+  glyph.maxU = static_cast<float>(w) / static_cast<float>(pw);
+  glyph.maxV = static_cast<float>(h) / static_cast<float>(ph);
+
+  std::vector<std::uint8_t> alpha(static_cast<std::size_t>(pw) * static_cast<std::size_t>(ph), 0);
+  const SDL_Palette* palette = surface->format->palette;
+  for (int y = 0; y < h; ++y) {
+    const auto* row = static_cast<const std::uint8_t*>(surface->pixels) + y * surface->pitch;
+    for (int x = 0; x < w; ++x) {
+      const std::uint8_t index = row[x];
+      alpha[static_cast<std::size_t>(y) * static_cast<std::size_t>(pw) + static_cast<std::size_t>(x)] =
+          index < palette->ncolors ? palette->colors[index].r : 0;
+    }
+  }
+
+  glGenTextures(1, &glyph.texture);
+  glBindTexture(GL_TEXTURE_2D, glyph.texture);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA8, pw, ph, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  return glyph;
+}
+
+}  // namespace
+
+CFont::CFont(CWindow* window, const std::string& path, int pointSize) : window(window) {
+  const std::unique_ptr<TTF_Font, decltype(&TTF_CloseFont)> font(TTF_OpenFont(path.c_str(), pointSize), TTF_CloseFont);
+  if (!font) {
+    throw CSDLTTFError("TTF_OpenFont");
+  }
+  const CUnpackAlignment byteRows;
+  for (int i = 0; i < GLYPH_COUNT; ++i) {
+    glyphs[static_cast<std::size_t>(i)] = renderGlyph(font.get(), static_cast<char>(FIRST_GLYPH_CHAR + i));
+  }
+}
+
+void CFont::draw(int x, int y, const std::string& text) const {
+  // The outer matrix restores the caller's; the inner one marks the start of
+  // the current line, so a line feed returns the pen to x.
+  glPushMatrix();
+  glTranslated(x, y, 0);
+  glPushMatrix();
+  glEnable(GL_TEXTURE_2D);
+  glEnable(GL_BLEND);
+  glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+  // Left in force afterwards: the help box relies on it.
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glColor3f(1, 1, 1);
+  for (const char ch : text) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b == '\n') {
+      glPopMatrix();
+      glTranslated(0, LINE_HEIGHT, 0);
+      glPushMatrix();
+      continue;
+    }
+    if (b < FIRST_GLYPH_CHAR || b >= FIRST_GLYPH_CHAR + GLYPH_COUNT) {
+      continue;
+    }
+    const Glyph& g = glyphs[b - FIRST_GLYPH_CHAR];
+    if (g.texture == 0) {
+      continue;
+    }
+    glBindTexture(GL_TEXTURE_2D, g.texture);
+    glBegin(GL_QUADS);
+    glTexCoord2f(g.minU, g.minV);
+    glVertex2i(0, 0);
+    glTexCoord2f(g.maxU, g.minV);
+    glVertex2i(g.width, 0);
+    glTexCoord2f(g.maxU, g.maxV);
+    glVertex2i(g.width, g.height);
+    glTexCoord2f(g.minU, g.maxV);
+    glVertex2i(0, g.height);
+    glEnd();
+    glTranslated(g.width, 0, 0);
+  }
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_BLEND);
+  glPopMatrix();
+  glPopMatrix();
+}

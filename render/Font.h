@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+class CWindow;
+
+// First character code with a glyph, and how many follow it (32 to 127).
+constexpr int FIRST_GLYPH_CHAR = 32;
+constexpr int GLYPH_COUNT = 96;
+// Pixels from one line of text to the next, whatever the face.
+constexpr int LINE_HEIGHT = 12;
+
+// A TrueType font rendered once into one alpha texture per printable
+// character, then drawn as white text with a fixed line step.
+class CFont {
+public:
+  // One pre-rendered character; texture 0 and width 0 when it could not be rendered.
+  struct Glyph {
+    unsigned texture = 0;
+    int width = 0;  // also the pen's advance, in pixels
+    int height = 0;
+    float minU = 0;
+    float maxU = 0;
+    float minV = 0;
+    float maxV = 0;
+  };
+
+  // Throws CSDLTTFError when the font cannot be opened.
+  CFont(CWindow* window, const std::string& path, int pointSize);
+  virtual ~CFont() = default;
+  CFont(const CFont&) = delete;
+  CFont& operator=(const CFont&) = delete;
+
+  // Draws text with its first line's top-left corner at (x, y); byte 10 starts
+  // a new line, bytes outside 32..127 other than that are skipped.
+  virtual void draw(int x, int y, const std::string& text) const;
+
+  const Glyph& glyph(unsigned char c) const { return glyphs[c - FIRST_GLYPH_CHAR]; }
+
+private:
+  CWindow* window;
+  std::array<Glyph, GLYPH_COUNT> glyphs;
+};

@@ -1,0 +1,51 @@
+#include "render/Window.h"
+
+#include <GL/gl.h>
+#include <SDL.h>
+
+#include "app/SDLError.h"
+
+CWindow::CWindow(int width, int height, const std::string& caption) {
+  // The caption goes first so the window carries it from the moment it appears.
+  SDL_WM_SetCaption(caption.c_str(), nullptr);
+  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 32);
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+
+  screen = SDL_SetVideoMode(width, height, 32, SDL_OPENGL);
+  if (screen == nullptr) {
+    throw CSDLError("SDL_SetVideoMode");
+  }
+
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glOrtho(0, width, height, 0, -1, 1);
+  // Everything else draws on the modelview matrix, left as the identity.
+  glMatrixMode(GL_MODELVIEW);
+  glDisable(GL_DEPTH_TEST);
+  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+  glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+}
+
+// SDL keeps the display surface for itself; the window closes when SDL shuts down.
+CWindow::~CWindow() { SDL_FreeSurface(screen); }
+
+void CWindow::fillRect(int x, int y, int w, int h, std::uint32_t colour) {
+  glEnable(GL_BLEND);
+  glColor4ub(static_cast<GLubyte>(colour >> 16), static_cast<GLubyte>(colour >> 8), static_cast<GLubyte>(colour),
+             static_cast<GLubyte>(colour >> 24));
+  glBegin(GL_QUADS);
+  glVertex2i(x, y);
+  glVertex2i(x + w, y);
+  glVertex2i(x + w, y + h);
+  glVertex2i(x, y + h);
+  glEnd();
+  glDisable(GL_BLEND);
+}
+
+void CWindow::clear(std::uint32_t colour) { fillRect(0, 0, screen->w, screen->h, colour); }
+
+void CWindow::flip() { SDL_GL_SwapBuffers(); }

@@ -1,0 +1,91 @@
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "render/Font.h"
+#include "tests/WindowFixture.h"
+
+namespace {
+
+constexpr Rgb BLACK{0, 0, 0};
+
+// What source-alpha blending of `colour` over `under` gives, per channel.
+int blend(int source, int alpha, int under) { return (source * alpha + under * (255 - alpha) + 127) / 255; }
+
+void expectNear(const Rgb& actual, const Rgb& expected, int tolerance = 1) {
+  EXPECT_LE(std::abs(actual.r - expected.r), tolerance) << actual << " vs " << expected;
+  EXPECT_LE(std::abs(actual.g - expected.g), tolerance) << actual << " vs " << expected;
+  EXPECT_LE(std::abs(actual.b - expected.b), tolerance) << actual << " vs " << expected;
+}
+
+}  // namespace
+
+TEST_F(WindowTest, ClearPaintsEveryPixelWhateverWasDrawnBefore) {
+  window->fillRect(10, 10, 100, 50, 0xFFFFFFFF);
+  window->clear(0xFF123456);
+  const CGlFrame f = frame();
+  for (int y = 0; y < f.height; ++y) {
+    for (int x = 0; x < f.width; ++x) {
+      ASSERT_EQ(f.at(x, y), (Rgb{0x12, 0x34, 0x56})) << "at " << x << "," << y;
+    }
+  }
+  expectCleanDrawingState();
+}
+
+TEST_F(WindowTest, FillRectCoversExactlyItsPixelsClippedToTheWindow) {
+  const struct {
+    int x, y, w, h;
+  } cases[] = {
+      {0, 0, 1, 1},         {383, 383, 1, 1},                        // the projection's corners
+      {5, 5, 374, 150},     {37, 100, 16, 16},  {-10, -20, 30, 40},  // partly outside
+      {370, 300, 100, 200}, {50, 60, 0, 10},    {50, 60, 10, 0},     // zero size draws nothing
+      {400, 10, 20, 20},    {-50, -50, 20, 20},                      // wholly outside
+  };
+  for (const auto& c : cases) {
+    window->clear(0xFF000000);
+    window->fillRect(c.x, c.y, c.w, c.h, 0xFFFF0000);
+    const CGlFrame f = frame();
+    for (int y = 0; y < f.height; ++y) {
+      for (int x = 0; x < f.width; ++x) {
+        const bool inside = x >= c.x && x < c.x + c.w && y >= c.y && y < c.y + c.h;
+        ASSERT_EQ(f.at(x, y), inside ? (Rgb{255, 0, 0}) : BLACK)
+            << "rect " << c.x << "," << c.y << " " << c.w << "x" << c.h << " at " << x << "," << y;
+      }
+    }
+  }
+  expectCleanDrawingState();
+}
+
+TEST_F(WindowTest, BeforeAnyTextAFillWritesItsColourUnblended) {
+  window->clear(0xFF0000FF);
+  window->fillRect(10, 10, 20, 20, 0x7F606060);
+  window->fillRect(40, 10, 20, 20, 0x00C08040);
+  const CGlFrame f = frame();
+  EXPECT_EQ(f.at(15, 15), (Rgb{96, 96, 96}));
+  EXPECT_EQ(f.at(45, 15), (Rgb{0xC0, 0x80, 0x40})) << "alpha 0 still paints before any text";
+}
+
+TEST_F(WindowTest, AfterTextTheHelpBoxBlendsWithSourceAlpha) {
+  CFont font(window.get(), "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 12);
+  font.draw(0, 0, "");  // an empty text draws nothing but sets the blend function
+  window->clear(0xFF000000);
+  window->fillRect(200, 200, 50, 50, 0xFFC86400);
+  window->fillRect(5, 5, 374, 150, 0x7F606060);
+  window->fillRect(190, 190, 100, 100, 0x7F606060);
+  window->fillRect(300, 300, 20, 20, 0x00FFFFFF);
+  window->fillRect(330, 300, 20, 20, 0xFF336699);
+  const CGlFrame f = frame();
+  const int a = 0x7F;
+  expectNear(f.at(100, 100), Rgb{static_cast<std::uint8_t>(blend(96, a, 0)), static_cast<std::uint8_t>(blend(96, a, 0)),
+                                 static_cast<std::uint8_t>(blend(96, a, 0))});
+  expectNear(f.at(100, 100), Rgb{48, 48, 48});
+  expectNear(f.at(220, 220),
+             Rgb{static_cast<std::uint8_t>(blend(96, a, 200)), static_cast<std::uint8_t>(blend(96, a, 100)),
+                 static_cast<std::uint8_t>(blend(96, a, 0))});
+  EXPECT_EQ(f.at(310, 310), BLACK) << "alpha 0 leaves the picture alone";
+  EXPECT_EQ(f.at(340, 310), (Rgb{0x33, 0x66, 0x99})) << "alpha 255 is opaque";
+  EXPECT_EQ(f.at(2, 2), BLACK) << "outside the box";
+  expectCleanDrawingState();
+}
