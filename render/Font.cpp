@@ -31,14 +31,20 @@ private:
 };
 
 CFont::Glyph renderGlyph(TTF_Font* font, char c) {
-  CFont::Glyph glyph;
   const char text[2] = {c, '\0'};
   // Solid mode paints the glyph in the foreground colour and the background
   // in its inverse, so the red channel alone is the coverage: 255 or 0.
   const SDL_Color red = {255, 0, 0, 0};
   const CSurface surface(TTF_RenderText_Solid(font, text, red));
-  // A character the font cannot render stays an empty glyph: drawn as nothing.
-  if (!surface || surface->format->BytesPerPixel != 1 || surface->format->palette == nullptr) {
+  return CFont::makeGlyph(surface.get());
+}
+
+}  // namespace
+
+CFont::Glyph CFont::makeGlyph(const SDL_Surface* surface) {
+  Glyph glyph;
+  // A character the font could not render stays an empty glyph: drawn as nothing.
+  if (surface == nullptr || surface->format->BytesPerPixel != 1 || surface->format->palette == nullptr) {
     return glyph;
   }
   const int w = surface->w;
@@ -61,6 +67,7 @@ CFont::Glyph renderGlyph(TTF_Font* font, char c) {
     }
   }
 
+  const CUnpackAlignment byteRows;
   glGenTextures(1, &glyph.texture);
   glBindTexture(GL_TEXTURE_2D, glyph.texture);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA8, pw, ph, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
@@ -69,14 +76,11 @@ CFont::Glyph renderGlyph(TTF_Font* font, char c) {
   return glyph;
 }
 
-}  // namespace
-
 CFont::CFont(CWindow* window, const std::string& path, int pointSize) : window(window) {
   const std::unique_ptr<TTF_Font, decltype(&TTF_CloseFont)> font(TTF_OpenFont(path.c_str(), pointSize), TTF_CloseFont);
   if (!font) {
     throw CSDLTTFError("TTF_OpenFont");
   }
-  const CUnpackAlignment byteRows;
   for (int i = 0; i < GLYPH_COUNT; ++i) {
     glyphs[static_cast<std::size_t>(i)] = renderGlyph(font.get(), static_cast<char>(FIRST_GLYPH_CHAR + i));
   }

@@ -4,6 +4,7 @@
 #include <string>
 
 class CWindow;
+struct SDL_Surface;
 
 // First character code with a glyph, and how many follow it (32 to 127).
 constexpr int FIRST_GLYPH_CHAR = 32;
@@ -35,6 +36,10 @@ public:
   // Draws text with its first line's top-left corner at (x, y); byte 10 starts
   // a new line, bytes outside 32..127 other than that are skipped.
   virtual void draw(int x, int y, const std::string& text) const;
+
+  // Turns one character rendered in solid mode (8-bit, palettised, coverage in
+  // the palette's red) into an alpha texture; no surface gives an empty glyph.
+  static Glyph makeGlyph(const SDL_Surface* rendered);
 
   const Glyph& glyph(unsigned char c) const { return glyphs[c - FIRST_GLYPH_CHAR]; }
 

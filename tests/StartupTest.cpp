@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+#include "app/SDLSystem.h"
+#include "render/Window.h"
+
+namespace {
+
+// Runs in a fresh child process: brings the libraries up and opens a window,
+// then reports the outcome through the exit status and standard error.
+[[noreturn]] void startUp() {
+  try {
+    CSDLSystem libraries;
+    CWindow window(384, 384, "Morvex");
+    std::exit(0);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    std::exit(3);
+  }
+}
+
+class StartupTest : public ::testing::Test {
+protected:
+  void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+
+}  // namespace
+
+TEST_F(StartupTest, AnUnknownVideoDriverFailsStartUp) {
+  EXPECT_EXIT(
+      {
+        setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+        startUp();
+      },
+      ::testing::ExitedWithCode(3), "(SDL_Init|SDL_SetVideoMode): ");
+}
+
+TEST_F(StartupTest, WithoutADisplayStartUpFailsInsteadOfRunningUnseen) {
+  EXPECT_EXIT(
+      {
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        unsetenv("SDL_VIDEODRIVER");
+        startUp();
+      },
+      ::testing::ExitedWithCode(3), "SDL_Init: No available video device");
+}
+
+TEST_F(StartupTest, AnInvisibleDriverAskedForByNameIsAllowed) {
+  EXPECT_EXIT(
+      {
+        unsetenv("DISPLAY");
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        startUp();
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(StartupTest, WithADisplayTheWindowOpens) { EXPECT_EXIT(startUp(), ::testing::ExitedWithCode(0), ""); }
