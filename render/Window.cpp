@@ -21,10 +21,14 @@ CWindow::CWindow(int width, int height, const std::string& caption) {
   }
 
   glViewport(0, 0, width, height);
+  // SDL on SDL2 may hand back the OpenGL context of an earlier video mode, so
+  // both matrices start from the identity rather than from what was left.
   glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
   glOrtho(0, width, height, 0, -1, 1);
   // Everything else draws on the modelview matrix, left as the identity.
   glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
   glDisable(GL_DEPTH_TEST);
   glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
   glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);

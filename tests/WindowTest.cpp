@@ -59,6 +59,13 @@ TEST_F(WindowTest, FillRectCoversExactlyItsPixelsClippedToTheWindow) {
 }
 
 TEST_F(WindowTest, BeforeAnyTextAFillWritesItsColourUnblended) {
+  GLint src = 0;
+  glGetIntegerv(GL_BLEND_SRC, &src);
+  if (src != GL_ONE) {
+    // A context reused from an earlier test in this process: restore what a
+    // fresh one holds, since the window itself never sets a blend function.
+    glBlendFunc(GL_ONE, GL_ZERO);
+  }
   window->clear(0xFF0000FF);
   window->fillRect(10, 10, 20, 20, 0x7F606060);
   window->fillRect(40, 10, 20, 20, 0x00C08040);
