@@ -21,6 +21,16 @@ void CSnakeBoard::setDirection(Direction d) {
   }
 }
 
+void CSnakeBoard::togglePause() { paused = !paused; }
+
+void CSnakeBoard::toggleHelp() { helpShown = !helpShown; }
+
+void CSnakeBoard::playAgain() {
+  if (dead) {
+    reset();
+  }
+}
+
 void CSnakeBoard::step() {
   for (std::size_t i = segments.size() - 1; i > 0; --i) {
     segments[i] = segments[i - 1];

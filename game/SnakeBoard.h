@@ -31,6 +31,11 @@ public:
   bool isActive() const;
   // Steering: takes a right-angle turn or the current direction, refuses a reversal.
   void setDirection(Direction d);
+  // The pause and help keys flip their flags in any state.
+  void togglePause();
+  void toggleHelp();
+  // Space: a new round, but only once the current one is over.
+  void playAgain();
   // One tick: move, eat and grow, detect self-collision.
   void step();
   // Starts a new round; keeps the direction and the pause and help flags.

@@ -1,0 +1,76 @@
+// Draws the game's two 16 x 16 cell images, pixel by pixel, and writes them
+// as 24-bit bitmaps: make_art [folder]. Magenta (255, 0, 255) is where the
+// board shows through.
+#include <cmath>
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "assets/BmpWriter.h"
+
+namespace {
+
+constexpr int SIDE = 16;  // pixels, one board cell
+constexpr Rgb KEY{255, 0, 255};
+
+Rgb shade(Rgb c, double f) {
+  auto ch = [f](int v) { return static_cast<std::uint8_t>(std::lround(std::fmin(255.0, std::fmax(0.0, v * f)))); };
+  return {ch(c.r), ch(c.g), ch(c.b)};
+}
+
+// A red apple with a stem and a leaf, lit from the top left.
+Rgb food(int x, int y) {
+  const double cx = 7.5;
+  const double cy = 9.0;
+  const double d = std::hypot(x + 0.5 - cx - 0.5, y + 0.5 - cy);
+  if (x == 8 && y >= 1 && y <= 3) {
+    return {110, 70, 30};  // stem
+  }
+  if ((y == 2 && x >= 9 && x <= 11) || (y == 1 && x >= 10 && x <= 12)) {
+    return {60, 170, 60};  // leaf
+  }
+  if (d > 6.3) {
+    return KEY;
+  }
+  if (d > 5.4) {
+    return {120, 10, 20};  // rim
+  }
+  const double light = std::hypot(x - 5.0, y - 6.0);
+  if (light < 1.3) {
+    return {255, 190, 190};  // highlight
+  }
+  const Rgb body{210, 30, 40};
+  return shade(body, 1.15 - 0.05 * ((x - 4) + (y - 6)) / 2.0);
+}
+
+// A green scaled body segment with rounded corners.
+Rgb snake(int x, int y) {
+  const int ex = std::min(x, SIDE - 1 - x);
+  const int ey = std::min(y, SIDE - 1 - y);
+  if (ex + ey < 2) {
+    return KEY;  // rounded corner
+  }
+  if (ex == 0 || ey == 0 || ex + ey == 2) {
+    return {20, 90, 30};  // outline
+  }
+  const bool scale = ((x + y) % 4 == 0) || ((x - y + SIDE) % 4 == 0);
+  Rgb c = scale ? Rgb{110, 210, 100} : Rgb{55, 165, 65};
+  if (ex == 1 || ey == 1) {
+    c = shade(c, x + y < SIDE ? 1.2 : 0.75);  // light from the top left
+  }
+  return c;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string folder = argc > 1 ? argv[1] : ".";
+  try {
+    CBmpWriter::write(folder + "/food.bmp", CBmpWriter::encode(SIDE, SIDE, 24, food));
+    CBmpWriter::write(folder + "/snake.bmp", CBmpWriter::encode(SIDE, SIDE, 24, snake));
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "make_art: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,129 @@
+#include "game/Game.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr int WINDOW_SIZE = GRID_SIZE * CELL_SIZE;  // pixels per side
+constexpr int FONT_SIZE = 12;                       // points
+
+const char* const DEATH_NOTICE = "YOU DIED! PRESS [SPACE] TO PLAY AGAIN!";
+const char* const PAUSE_NOTICE = "PAUSED!!";
+const char* const HELP_TEXT =
+    "  Made by Dask (code) & Tumi (gfx)\n"
+    "\n"
+    "Keys:\n"
+    "  Arrow Keys - Move around\n"
+    "  F1 - Show help\n"
+    "  PAUSE - Pause the game\n"
+    "\n"
+    "Thanks to:\n"
+    "  Orrin & Velm & Pasko & Quorl\n"
+    "  Sarnet & Jubo & Mirelo & Fennick & Tavrin\n"
+    "  and everyone else in #rookienest";
+
+}  // namespace
+
+CGame::CGame() : window(WINDOW_SIZE, WINDOW_SIZE, "Morvex") {
+  std::srand(RANDOM_SEED);
+  foodTexture = std::make_unique<CTexture>(&window, "food");
+  snakeTexture = std::make_unique<CTexture>(&window, "snake");
+  font = std::make_unique<CFont>(&window, "verdana.ttf", FONT_SIZE);
+}
+
+// The textures and the font go before the window, by member order.
+CGame::~CGame() = default;
+
+void CGame::run() {
+  start();
+  while (running) {
+    pass();
+    SDL_Delay(FRAME_DELAY_MS);
+  }
+}
+
+void CGame::start() {
+  running = true;
+  paused = false;
+  helpShown = false;
+  reset();
+}
+
+void CGame::pass() {
+  handleEvents();
+  if (isActive()) {
+    step();
+  }
+  window.clear(CLEAR_COLOUR);
+  for (const CPoint& segment : segments) {
+    snakeTexture->draw(segment.x * CELL_SIZE, segment.y * CELL_SIZE);
+  }
+  foodTexture->draw(food.x * CELL_SIZE, food.y * CELL_SIZE);
+  drawStatus();
+  window.flip();
+}
+
+void CGame::handleEvents() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) {
+    switch (event.type) {
+      case SDL_KEYDOWN:
+        handleKey(event.key);
+        break;
+      case SDL_QUIT:
+        quit(event.quit);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void CGame::handleKey(const SDL_KeyboardEvent& event) {
+  switch (event.keysym.sym) {
+    case SDLK_PAUSE:
+      togglePause();
+      break;
+    case SDLK_ESCAPE:
+      running = false;
+      break;
+    case SDLK_SPACE:
+      playAgain();
+      break;
+    case SDLK_UP:
+      setDirection(DIR_UP);
+      break;
+    case SDLK_DOWN:
+      setDirection(DIR_DOWN);
+      break;
+    case SDLK_RIGHT:
+      setDirection(DIR_RIGHT);
+      break;
+    case SDLK_LEFT:
+      setDirection(DIR_LEFT);
+      break;
+    case SDLK_F1:
+      toggleHelp();
+      break;
+    default:
+      break;
+  }
+}
+
+void CGame::quit(const SDL_QuitEvent&) { running = false; }
+
+void CGame::drawStatus() {
+  if (dead) {
+    font->draw(5, 192, DEATH_NOTICE);
+  }
+  if (paused) {
+    font->draw(0, 0, PAUSE_NOTICE);
+  }
+  font->draw(309, 5, "Score: " + std::to_string(score()));
+  if (helpShown) {
+    // Blended with the text's source-alpha function, set by the score just drawn.
+    window.fillRect(5, 5, 374, 150, HELP_BOX_COLOUR);
+    font->draw(10, 10, HELP_TEXT);
+  }
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "app/SDLSystem.h"
+#include "game/SnakeBoard.h"
+#include "render/Font.h"
+#include "render/Texture.h"
+#include "render/Window.h"
+
+// Milliseconds slept after every frame: the game's only pacing.
+constexpr std::uint32_t FRAME_DELAY_MS = 100;
+// Opaque black, ARGB.
+constexpr std::uint32_t CLEAR_COLOUR = 0xFF000000;
+// The help box: grey (96, 96, 96) at alpha 127, ARGB.
+constexpr std::uint32_t HELP_BOX_COLOUR = 0x7F606060;
+
+// The game: brings the libraries up, opens the window, loads the art and the
+// font, and runs the loop of input, one board step and one frame per pass.
+class CGame : public CSDLSystem, public CSnakeBoard {
+public:
+  CGame();
+  ~CGame();
+  CGame(const CGame&) = delete;
+  CGame& operator=(const CGame&) = delete;
+
+  // Plays until Escape or a window close.
+  void run();
+
+  // run() in pieces, so a test or benchmark can drive single passes:
+  // start() readies the first round, pass() is one pass without the sleep.
+  void start();
+  void pass();
+  bool isRunning() const { return running; }
+
+private:
+  void handleEvents();
+  void handleKey(const SDL_KeyboardEvent& event);
+  void quit(const SDL_QuitEvent& event);
+  void drawStatus();
+
+  CWindow window;
+  std::unique_ptr<CTexture> foodTexture;
+  std::unique_ptr<CTexture> snakeTexture;
+  std::unique_ptr<CFont> font;
+  bool running = false;
+};
