@@ -15,6 +15,7 @@ struct Rgb {
 };
 
 inline bool operator==(const Rgb& a, const Rgb& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+inline bool operator!=(const Rgb& a, const Rgb& b) { return !(a == b); }
 
 // Writes uncompressed Windows bitmaps (BITMAPINFOHEADER, bottom row first) of
 // 1, 8, 16 (5-5-5), 24 or 32 bits per pixel. Palettised depths take their

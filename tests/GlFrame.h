@@ -26,7 +26,16 @@ public:
     return {pixels[i], pixels[i + 1], pixels[i + 2]};
   }
 
-  bool operator==(const CGlFrame& o) const { return pixels == o.pixels; }
+  // What the player sees: red, green and blue. The window's alpha channel is
+  // never shown, so it is not compared.
+  bool operator==(const CGlFrame& o) const {
+    for (std::size_t i = 0; i < pixels.size(); i += 4) {
+      if (pixels[i] != o.pixels[i] || pixels[i + 1] != o.pixels[i + 1] || pixels[i + 2] != o.pixels[i + 2]) {
+        return false;
+      }
+    }
+    return true;
+  }
 
   const int width;
   const int height;
