@@ -1,0 +1,184 @@
+#!/usr/bin/env bash
+# The built game as a process on an X display: keys through XTEST, pictures
+# through screenshots. Usage: game_process.sh CASE, with MORVEX (the binary),
+# DATA (the folder with its data files) and XCLOSE set. Every wait polls for
+# what it expects, within a generous bound.
+set -uo pipefail
+
+: "${MORVEX:?}" "${DATA:?}" "${XCLOSE:?}"
+work=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# poll SECONDS COMMAND...: true as soon as COMMAND succeeds.
+poll() {
+  local limit=$1
+  shift
+  local end=$((SECONDS + limit))
+  while [ $SECONDS -lt $end ]; do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# start DIR [ARGS...]: starts the game in DIR in the background.
+start() {
+  local dir=$1
+  shift
+  (cd "$dir" && exec "$MORVEX" "$@") 2>"$work/stderr" &
+  pid=$!
+}
+
+# window NAME: the id of the visible window with exactly this name, polled.
+window() {
+  local id=
+  find_it() { id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$id" ]; }
+  poll 30 find_it "$1" || fail "no window named '$1' appeared"
+  echo "$id"
+}
+
+# finish EXPECTED: waits for the game to end and checks its exit status.
+finish() {
+  poll 30 eval '! kill -0 '"$pid"' 2>/dev/null' || fail "the game did not end"
+  wait "$pid"
+  local status=$?
+  pid=
+  [ "$status" -eq "$1" ] || fail "exit status $status, expected $1 (stderr: $(cat "$work/stderr"))"
+}
+
+press() {
+  xdotool windowfocus --sync "$1" || fail "cannot focus window $1"
+  shift
+  xdotool key --delay 40 "$@"
+}
+
+shot() { import -window "$1" "$2" 2>/dev/null; }
+
+differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
+
+# The picture changes within a few seconds.
+moves() {
+  local id=$1 n=0
+  shot "$id" "$work/a.png" || return 1
+  changed() {
+    n=$((n + 1))
+    shot "$id" "$work/b.png" && [ "$(differing "$work/a.png" "$work/b.png")" != 0 ]
+  }
+  poll 10 changed
+}
+
+# The picture comes to rest and then stays the same for a second.
+still() {
+  local id=$1
+  settled() {
+    shot "$id" "$work/a.png" && sleep 0.3 && shot "$id" "$work/b.png" &&
+      [ "$(differing "$work/a.png" "$work/b.png")" = 0 ]
+  }
+  poll 10 settled || return 1
+  for _ in 1 2 3; do
+    sleep 0.35
+    shot "$id" "$work/b.png" && [ "$(differing "$work/a.png" "$work/b.png")" = 0 ] || return 1
+  done
+}
+
+# data DIR [WITHOUT]: a copy of the data files, leaving one out.
+data() {
+  mkdir -p "$1"
+  for f in food.bmp snake.bmp verdana.ttf; do
+    [ "$f" = "${2:-}" ] || cp "$DATA/$f" "$1/"
+  done
+}
+
+# error_box DIR PREFIX: the game started in DIR shows an "Exception caught"
+# box whose text begins with PREFIX; Return dismisses it; the status is 1.
+error_box() {
+  start "$1"
+  local id
+  id=$(window "Exception caught")
+  local text
+  text=$(xprop -id "$id" _MORVEX_MESSAGE | sed -E 's/^[^=]*= "(.*)"$/\1/')
+  case "$text" in
+    "$2"*) echo "box says: $text" ;;
+    *) fail "box says '$text', expected it to begin with '$2'" ;;
+  esac
+  press "$id" Return
+  finish 1
+  [ ! -s "$work/stderr" ] || grep -qv "$2" "$work/stderr" || fail "the message also went to standard error"
+}
+
+case "${1:?case}" in
+  window)
+    start "$DATA"
+    id=$(window Morvex)
+    geometry=$(xwininfo -id "$id" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+    [ "$geometry" = 384x384 ] || fail "window is $geometry"
+    press "$id" Escape
+    finish 0
+    ;;
+  moves-and-freezes)
+    start "$DATA"
+    id=$(window Morvex)
+    moves "$id" || fail "the snake does not move"
+    press "$id" Pause
+    still "$id" || fail "the picture changes while paused"
+    press "$id" Pause
+    moves "$id" || fail "the snake does not move after the pause"
+    press "$id" F1
+    still "$id" || fail "the picture changes while help is shown"
+    press "$id" F1
+    moves "$id" || fail "the snake does not move after help"
+    press "$id" Escape
+    finish 0
+    ;;
+  window-close)
+    start "$DATA"
+    id=$(window Morvex)
+    "$XCLOSE" "$id"
+    finish 0
+    ;;
+  arguments)
+    start "$DATA" --help -x "some file" ""
+    id=$(window Morvex)
+    moves "$id" || fail "the snake does not move"
+    press "$id" Escape
+    finish 0
+    ;;
+  sigint | sigterm)
+    start "$DATA"
+    id=$(window Morvex)
+    kill -"${1#sig}" "$pid"
+    finish 0
+    ;;
+  missing-food) data "$work/d" food.bmp && error_box "$work/d" "SDL_LoadBitmap: " ;;
+  missing-snake) data "$work/d" snake.bmp && error_box "$work/d" "SDL_LoadBitmap: " ;;
+  missing-font) data "$work/d" verdana.ttf && error_box "$work/d" "TTF_OpenFont: " ;;
+  corrupt-font)
+    data "$work/d" verdana.ttf
+    head -c 300 /dev/urandom >"$work/d/verdana.ttf"
+    error_box "$work/d" "TTF_OpenFont: "
+    ;;
+  corrupt-bitmap)
+    data "$work/d" snake.bmp
+    printf 'BM%s' "$(head -c 40 /dev/zero | tr '\0' 'x')" >"$work/d/snake.bmp"
+    error_box "$work/d" "SDL_LoadBitmap: "
+    ;;
+  no-display)
+    (cd "$DATA" && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 30 "$MORVEX") 2>"$work/stderr"
+    status=$?
+    [ "$status" -eq 1 ] || fail "exit status $status without a display"
+    grep -q "^Exception caught: SDL_Init: No available video device" "$work/stderr" ||
+      fail "standard error: $(cat "$work/stderr")"
+    ;;
+  *) fail "unknown case $1" ;;
+esac
+echo "PASS: $1"
