@@ -99,8 +99,23 @@ data() {
   done
 }
 
-# error_box DIR PREFIX: the game started in DIR shows an "Exception caught"
-# box whose text begins with PREFIX; Return dismisses it; the status is 1.
+# dismiss ID HOW: closes the message box by Return, Escape, its OK button or
+# the window manager's close request.
+dismiss() {
+  case "$2" in
+    return) press "$1" Return ;;
+    escape) press "$1" Escape ;;
+    ok)
+      local w h
+      read -r w h < <(xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+      xdotool mousemove --window "$1" $((w / 2)) $((h - 16 - 13)) click 1
+      ;;
+    close) "$XCLOSE" "$1" ;;
+  esac
+}
+
+# error_box DIR PREFIX HOW: the game started in DIR shows an "Exception
+# caught" box whose text begins with PREFIX; HOW dismisses it; the status is 1.
 error_box() {
   start "$1"
   local id
@@ -111,7 +126,9 @@ error_box() {
     "$2"*) echo "box says: $text" ;;
     *) fail "box says '$text', expected it to begin with '$2'" ;;
   esac
-  press "$id" Return
+  sleep 0.3
+  kill -0 "$pid" 2>/dev/null || fail "the game ended before the box was dismissed"
+  dismiss "$id" "$3"
   finish 1
   [ ! -s "$work/stderr" ] || grep -qv "$2" "$work/stderr" || fail "the message also went to standard error"
 }
@@ -159,18 +176,18 @@ case "${1:?case}" in
     kill -"${1#sig}" "$pid"
     finish 0
     ;;
-  missing-food) data "$work/d" food.bmp && error_box "$work/d" "SDL_LoadBitmap: " ;;
-  missing-snake) data "$work/d" snake.bmp && error_box "$work/d" "SDL_LoadBitmap: " ;;
-  missing-font) data "$work/d" verdana.ttf && error_box "$work/d" "TTF_OpenFont: " ;;
+  missing-food) data "$work/d" food.bmp && error_box "$work/d" "SDL_LoadBitmap: " return ;;
+  missing-snake) data "$work/d" snake.bmp && error_box "$work/d" "SDL_LoadBitmap: " escape ;;
+  missing-font) data "$work/d" verdana.ttf && error_box "$work/d" "TTF_OpenFont: " ok ;;
   corrupt-font)
     data "$work/d" verdana.ttf
     head -c 300 /dev/urandom >"$work/d/verdana.ttf"
-    error_box "$work/d" "TTF_OpenFont: "
+    error_box "$work/d" "TTF_OpenFont: " close
     ;;
   corrupt-bitmap)
     data "$work/d" snake.bmp
     printf 'BM%s' "$(head -c 40 /dev/zero | tr '\0' 'x')" >"$work/d/snake.bmp"
-    error_box "$work/d" "SDL_LoadBitmap: "
+    error_box "$work/d" "SDL_LoadBitmap: " return
     ;;
   no-display)
     (cd "$DATA" && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 30 "$MORVEX") 2>"$work/stderr"
