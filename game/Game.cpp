@@ -56,9 +56,8 @@ void CGame::pass() {
     step();
   }
   window.clear(CLEAR_COLOUR);
-  for (const CPoint& segment : segments) {
-    snakeTexture->draw(segment.x * CELL_SIZE, segment.y * CELL_SIZE);
-  }
+  // Head to tail, as one run of quads under one switch of state.
+  snakeTexture->drawCells(segments, CELL_SIZE);
   foodTexture->draw(food.x * CELL_SIZE, food.y * CELL_SIZE);
   drawStatus();
   window.flip();

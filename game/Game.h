@@ -35,6 +35,8 @@ public:
   void start();
   void pass();
   bool isRunning() const { return running; }
+  // The window, for measuring a bare clear-and-flip beside a real pass.
+  CWindow& gameWindow() { return window; }
 
 private:
   void handleEvents();

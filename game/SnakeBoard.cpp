@@ -32,9 +32,8 @@ void CSnakeBoard::playAgain() {
 }
 
 void CSnakeBoard::step() {
-  for (std::size_t i = segments.size() - 1; i > 0; --i) {
-    segments[i] = segments[i - 1];
-  }
+  // Every segment takes the cell of the one ahead of it; the old tail cell is dropped.
+  std::copy_backward(segments.begin(), segments.end() - 1, segments.end());
   direction = pendingDirection;
 
   CPoint& head = segments.front();
@@ -80,11 +79,29 @@ void CSnakeBoard::placeFood() {
   if (boardFull()) {
     return;
   }
+  // A long snake leaves few free cells and so needs many attempts; marking
+  // its cells once makes each attempt a lookup instead of a walk along it.
+  // The draws are the same either way.
+  constexpr std::size_t LONG_SNAKE = 64;  // segments
+  if (segments.size() < LONG_SNAKE) {
+    do {
+      drawFoodCell();
+    } while (onSnake(food));
+    return;
+  }
+  std::bitset<CELL_COUNT> covered;
+  for (const CPoint& s : segments) {
+    covered.set(static_cast<std::size_t>(s.y * GRID_SIZE + s.x));
+  }
   do {
-    // Two draws per attempt, x first; no draw is reused.
-    food.x = std::rand() % GRID_SIZE;
-    food.y = std::rand() % GRID_SIZE;
-  } while (onSnake(food));
+    drawFoodCell();
+  } while (covered.test(static_cast<std::size_t>(food.y * GRID_SIZE + food.x)));
+}
+
+void CSnakeBoard::drawFoodCell() {
+  // Two draws per attempt, x first; no draw is reused.
+  food.x = std::rand() % GRID_SIZE;
+  food.y = std::rand() % GRID_SIZE;
 }
 
 void CSnakeBoard::grow() { segments.push_back(segments.back()); }

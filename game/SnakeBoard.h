@@ -59,4 +59,5 @@ public:
 
 private:
   bool onSnake(const CPoint& cell) const;
+  void drawFoodCell();
 };

@@ -119,11 +119,31 @@ CTexture::CTexture(CWindow* window, const std::string& name) : window(window) {
 }
 
 void CTexture::draw(int x, int y) const {
+  switchOn();
+  glBegin(GL_QUADS);
+  quad(x, y);
+  glEnd();
+  switchOff();
+}
+
+void CTexture::drawCells(const std::vector<CPoint>& cells, int cellSize) const {
+  switchOn();
+  glBegin(GL_QUADS);
+  for (const CPoint& cell : cells) {
+    quad(cell.x * cellSize, cell.y * cellSize);
+  }
+  glEnd();
+  switchOff();
+}
+
+void CTexture::switchOn() const {
   glEnable(GL_TEXTURE_2D);
   glEnable(GL_BLEND);
   glBindTexture(GL_TEXTURE_2D, texture);
   glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-  glBegin(GL_QUADS);
+}
+
+void CTexture::quad(int x, int y) const {
   glTexCoord2f(0, 0);
   glVertex2i(x, y);
   glTexCoord2f(maxU, 0);
@@ -132,7 +152,9 @@ void CTexture::draw(int x, int y) const {
   glVertex2i(x + width, y + height);
   glTexCoord2f(0, maxV);
   glVertex2i(x, y + height);
-  glEnd();
+}
+
+void CTexture::switchOff() {
   glDisable(GL_BLEND);
   glDisable(GL_TEXTURE_2D);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "game/Point.h"
 
 class CWindow;
 
@@ -13,6 +16,10 @@ public:
 
   // Draws the image with its top-left corner at pixel (x, y).
   void draw(int x, int y) const;
+  // Draws the image once in each of the cells, cell (x, y) at pixel
+  // (cellSize * x, cellSize * y), in order: the same pixels as one draw() per
+  // cell, with the state switched once for the lot instead of once a cell.
+  void drawCells(const std::vector<CPoint>& cells, int cellSize) const;
 
   unsigned glName() const { return texture; }
   int imageWidth() const { return width; }
@@ -22,6 +29,10 @@ public:
   float bottomV() const { return maxV; }
 
 private:
+  void switchOn() const;
+  void quad(int x, int y) const;
+  static void switchOff();
+
   CWindow* window;
   unsigned texture = 0;
   int width = 0;

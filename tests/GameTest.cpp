@@ -331,3 +331,24 @@ TEST_F(GameTest, ADeadRoundStandsStillUntilSpace) {
   EXPECT_EQ(game->food, foodCell);
   expectPresentedMatchesState();
 }
+
+TEST_F(GameTest, AFullBoardWithEveryNoticeDrawsAsOneQuadPerSegment) {
+  // The segments go out as one run of quads; the oracle draws one quad per
+  // call. The worst case the game can show must come out pixel for pixel the same.
+  game->segments.clear();
+  for (int y = 0; y < GRID_SIZE; ++y) {
+    for (int i = 0; i < GRID_SIZE; ++i) {
+      game->segments.emplace_back(y % 2 == 0 ? i : GRID_SIZE - 1 - i, y);
+    }
+  }
+  game->dead = game->paused = game->helpShown = true;
+  game->pass();
+  game->pass();
+  EXPECT_EQ(game->score(), 2865u);
+  expectPresentedMatchesState();
+  GLint depth = 0;
+  glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+  EXPECT_EQ(depth, 1);
+  EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+  EXPECT_FALSE(glIsEnabled(GL_BLEND));
+}

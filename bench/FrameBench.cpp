@@ -1,0 +1,76 @@
+// Cost of one pass of the main loop without its sleep, in milliseconds, in
+// the real window (run it under Xvfb from the folder with the data files).
+// The floor is a pass that only clears and flips the same window.
+#include <cstdio>
+#include <exception>
+#include <vector>
+
+#include "bench/Stats.h"
+#include "game/Game.h"
+
+namespace {
+
+constexpr int REPETITIONS = 41;
+constexpr int PASSES = 10;  // per repetition
+
+// Every cell of the board, each next to the one before.
+std::vector<CPoint> fullBoard() {
+  std::vector<CPoint> path;
+  for (int y = 0; y < GRID_SIZE; ++y) {
+    for (int i = 0; i < GRID_SIZE; ++i) {
+      path.emplace_back(y % 2 == 0 ? i : GRID_SIZE - 1 - i, y);
+    }
+  }
+  return path;
+}
+
+}  // namespace
+
+int main() {
+  try {
+    CGame game;
+    game.start();
+    CWindow& window = game.gameWindow();
+    auto floorPass = [&] {
+      window.clear(CLEAR_COLOUR);
+      window.flip();
+    };
+    // Warm the driver up before anything is timed.
+    for (int i = 0; i < 20; ++i) {
+      game.pass();
+    }
+
+    std::printf("One pass without the sleep, ms\n\n");
+    printHeader("ms");
+
+    // The ordinary case: three segments, the score and nothing else.
+    game.reset();
+    game.paused = game.helpShown = game.dead = false;
+    game.food = CPoint(0, 20);
+    const CStats ordinaryFloor = CStats::measure(REPETITIONS, PASSES, 1e3, floorPass);
+    const CStats ordinary = CStats::measure(REPETITIONS, PASSES, 1e3, [&] { game.pass(); });
+    printRow("ordinary: 3 segments, score", ordinary, ordinaryFloor, "ms");
+
+    // The two halves of the worst case on their own.
+    game.segments = fullBoard();
+    game.paused = true;
+    const CStats snakeOnly = CStats::measure(REPETITIONS, PASSES, 1e3, [&] { game.pass(); });
+    printRow("part: 576 segments, pause notice, score", snakeOnly, ordinaryFloor, "ms");
+    game.reset();
+    game.dead = game.paused = game.helpShown = true;
+    const CStats textOnly = CStats::measure(REPETITIONS, PASSES, 1e3, [&] { game.pass(); });
+    printRow("part: 3 segments, help, notices, score", textOnly, ordinaryFloor, "ms");
+
+    // The worst the game can show: the whole board covered, help, both
+    // notices and a four-digit score.
+    game.segments = fullBoard();
+    game.dead = game.paused = game.helpShown = true;
+    const CStats worstFloor = CStats::measure(REPETITIONS, PASSES, 1e3, floorPass);
+    const CStats worst = CStats::measure(REPETITIONS, PASSES, 1e3, [&] { game.pass(); });
+    printRow("worst: 576 segments, help, notices, score 2865", worst, worstFloor, "ms");
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "frame_bench: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}

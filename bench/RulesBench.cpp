@@ -1,0 +1,86 @@
+// Cost of the board rules, in nanoseconds per call: step() for snakes of 3,
+// 100 and 575 segments, and placeFood() with one free cell. The floor is a
+// loop that only copies the segments once.
+#include <cstdlib>
+#include <vector>
+
+#include "bench/Stats.h"
+#include "game/SnakeBoard.h"
+
+namespace {
+
+constexpr int REPETITIONS = 41;
+
+// The board as one closed path, so a snake laid along it can run forever.
+std::vector<CPoint> cycle() {
+  std::vector<CPoint> path;
+  for (int y = 0; y < GRID_SIZE; ++y) {
+    for (int i = 0; i < GRID_SIZE; ++i) {
+      path.emplace_back(y % 2 == 0 ? i : GRID_SIZE - 1 - i, y);
+    }
+  }
+  return path;
+}
+
+// A snake of `length` lying backwards along the path, ready to follow it.
+CSnakeBoard snakeOnPath(std::size_t length) {
+  const std::vector<CPoint> path = cycle();
+  CSnakeBoard board;
+  for (std::size_t i = 0; i < length; ++i) {
+    board.segments.push_back(path[length - 1 - i]);
+  }
+  // Parked off the board: the snake never eats, so every step costs the same.
+  board.food = CPoint(-1, -1);
+  return board;
+}
+
+// The direction from one path cell to the next.
+Direction along(const CPoint& from, const CPoint& to) {
+  const int dx = (to.x - from.x + GRID_SIZE) % GRID_SIZE;
+  const int dy = (to.y - from.y + GRID_SIZE) % GRID_SIZE;
+  if (dx == 1) return DIR_RIGHT;
+  if (dx == GRID_SIZE - 1) return DIR_LEFT;
+  if (dy == 1) return DIR_DOWN;
+  return DIR_UP;
+}
+
+}  // namespace
+
+int main() {
+  const std::vector<CPoint> path = cycle();
+  std::srand(RANDOM_SEED);
+  std::printf("Board rules, ns per call\n\n");
+  printHeader("ns");
+  for (std::size_t length : {3u, 100u, 575u}) {
+    CSnakeBoard board = snakeOnPath(length);
+    std::size_t at = length - 1;  // path index of the head
+    std::vector<CPoint> copy;
+    copy.reserve(CELL_COUNT);
+    const CStats floor =
+        CStats::measure(REPETITIONS, 20000, 1e9, [&] { copy.assign(board.segments.begin(), board.segments.end()); });
+    const CStats s = CStats::measure(REPETITIONS, 20000, 1e9, [&] {
+      const std::size_t next = (at + 1) % path.size();
+      board.pendingDirection = along(path[at], path[next]);
+      board.step();
+      at = next;
+    });
+    if (board.dead) {
+      std::fprintf(stderr, "rules_bench: the snake of %zu died\n", length);
+      return 1;
+    }
+    printRow("step(), " + std::to_string(length) + " segments", s, floor, "ns");
+  }
+  {
+    CSnakeBoard board;
+    for (int i = 0; i < CELL_COUNT - 1; ++i) {
+      board.segments.push_back(path[static_cast<std::size_t>(i)]);
+    }
+    std::vector<CPoint> copy;
+    copy.reserve(CELL_COUNT);
+    const CStats floor =
+        CStats::measure(REPETITIONS, 200, 1e9, [&] { copy.assign(board.segments.begin(), board.segments.end()); });
+    const CStats s = CStats::measure(REPETITIONS, 200, 1e9, [&] { board.placeFood(); });
+    printRow("placeFood(), 1 free cell", s, floor, "ns");
+  }
+  return 0;
+}
