@@ -1,12 +1,15 @@
 // Draws the game's two 16 x 16 cell images, pixel by pixel, and writes them
-// as 24-bit bitmaps: make_art [folder]. Magenta (255, 0, 255) is where the
-// board shows through.
+// as 24-bit bitmaps, with the desktop icons made from them (PNG, 32 x 32 and
+// 64 x 64): make_art [folder]. Magenta (255, 0, 255) is where the board shows
+// through; in the icons it is transparent.
 #include <cmath>
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "assets/BmpWriter.h"
+#include "assets/PngWriter.h"
 
 namespace {
 
@@ -61,6 +64,26 @@ Rgb snake(int x, int y) {
   return c;
 }
 
+// Two by two cells: the snake turning a corner towards the food.
+std::vector<std::uint8_t> icon(int scale) {
+  const int side = 2 * SIDE * scale;
+  std::vector<std::uint8_t> rgba;
+  rgba.reserve(static_cast<std::size_t>(side) * side * 4);
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      const int cx = x / scale / SIDE;
+      const int cy = y / scale / SIDE;
+      const int px = x / scale % SIDE;
+      const int py = y / scale % SIDE;
+      const Rgb c = (cx == 1 && cy == 0) ? food(px, py) : snake(px, py);
+      const bool clear = c == KEY;
+      rgba.insert(rgba.end(), {clear ? std::uint8_t{0} : c.r, clear ? std::uint8_t{0} : c.g,
+                               clear ? std::uint8_t{0} : c.b, clear ? std::uint8_t{0} : std::uint8_t{255}});
+    }
+  }
+  return CPngWriter::encode(side, side, rgba);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +91,8 @@ int main(int argc, char** argv) {
   try {
     CBmpWriter::write(folder + "/food.bmp", CBmpWriter::encode(SIDE, SIDE, 24, food));
     CBmpWriter::write(folder + "/snake.bmp", CBmpWriter::encode(SIDE, SIDE, 24, snake));
+    CBmpWriter::write(folder + "/morvex-32.png", icon(1));
+    CBmpWriter::write(folder + "/morvex-64.png", icon(2));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "make_art: %s\n", e.what());
     return 1;

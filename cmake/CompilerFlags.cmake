@@ -10,3 +10,9 @@ if(MORVEX_SANITIZE)
   target_compile_options(morvex_flags INTERFACE ${_san})
   target_link_options(morvex_flags INTERFACE ${_san})
 endif()
+
+# Hardening as Debian builds its packages: stack protection, fortified libc
+# calls (these need optimisation, so not in Debug builds) and a read-only
+# relocation table bound at start-up.
+target_compile_options(morvex_flags INTERFACE -fstack-protector-strong $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+target_link_options(morvex_flags INTERFACE -Wl,-z,relro -Wl,-z,now)
