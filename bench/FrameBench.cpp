@@ -9,22 +9,12 @@
 
 #include "bench/Stats.h"
 #include "game/Game.h"
+#include "tests/BoardBuilder.h"
 
 namespace {
 
 constexpr int REPETITIONS = 41;
 constexpr int PASSES = 10;  // per repetition
-
-// Every cell of the board, each next to the one before.
-std::vector<CPoint> fullBoard() {
-  std::vector<CPoint> path;
-  for (int y = 0; y < GRID_SIZE; ++y) {
-    for (int i = 0; i < GRID_SIZE; ++i) {
-      path.emplace_back(y % 2 == 0 ? i : GRID_SIZE - 1 - i, y);
-    }
-  }
-  return path;
-}
 
 }  // namespace
 
@@ -55,7 +45,7 @@ int main() {
     printRow("ordinary: 3 segments, score", ordinary, ordinaryFloor, "ms");
 
     // The two halves of the worst case on their own.
-    game.segments = fullBoard();
+    game.segments = serpentine();
     game.paused = true;
     const CStats snakeOnly = CStats::measure(REPETITIONS, PASSES, 1e3, [&] { game.pass(); });
     printRow("part: 576 segments, pause notice, score", snakeOnly, ordinaryFloor, "ms");
@@ -66,7 +56,7 @@ int main() {
 
     // The worst the game can show: the whole board covered, help, both
     // notices and a four-digit score.
-    game.segments = fullBoard();
+    game.segments = serpentine();
     game.dead = game.paused = game.helpShown = true;
     const CStats worstFloor = CStats::measure(REPETITIONS, PASSES, 1e3, floorPass);
     const CStats worst = CStats::measure(REPETITIONS, PASSES, 1e3, [&] { game.pass(); });

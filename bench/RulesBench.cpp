@@ -6,25 +6,15 @@
 
 #include "bench/Stats.h"
 #include "game/SnakeBoard.h"
+#include "tests/BoardBuilder.h"
 
 namespace {
 
 constexpr int REPETITIONS = 41;
 
-// The board as one closed path, so a snake laid along it can run forever.
-std::vector<CPoint> cycle() {
-  std::vector<CPoint> path;
-  for (int y = 0; y < GRID_SIZE; ++y) {
-    for (int i = 0; i < GRID_SIZE; ++i) {
-      path.emplace_back(y % 2 == 0 ? i : GRID_SIZE - 1 - i, y);
-    }
-  }
-  return path;
-}
-
 // A snake of `length` lying backwards along the path, ready to follow it.
 CSnakeBoard snakeOnPath(std::size_t length) {
-  const std::vector<CPoint> path = cycle();
+  const std::vector<CPoint> path = serpentine();
   CSnakeBoard board;
   for (std::size_t i = 0; i < length; ++i) {
     board.segments.push_back(path[length - 1 - i]);
@@ -47,7 +37,7 @@ Direction along(const CPoint& from, const CPoint& to) {
 }  // namespace
 
 int main() {
-  const std::vector<CPoint> path = cycle();
+  const std::vector<CPoint> path = serpentine();
   std::srand(RANDOM_SEED);
   std::printf("Board rules, ns per call\n\n");
   printHeader("ns");

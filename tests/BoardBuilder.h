@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include "game/SnakeBoard.h"
 
@@ -12,4 +13,17 @@ inline CSnakeBoard makeBoard(std::initializer_list<CPoint> snake, Direction movi
   board.pendingDirection = moving;
   board.food = food;
   return board;
+}
+
+// The board as one closed path: rows run alternately right and left, and the
+// last row ends at (0, 23), which wraps down onto (0, 0). A snake laid along
+// it covers the board and can follow it forever.
+inline std::vector<CPoint> serpentine() {
+  std::vector<CPoint> path;
+  for (int y = 0; y < GRID_SIZE; ++y) {
+    for (int i = 0; i < GRID_SIZE; ++i) {
+      path.emplace_back(y % 2 == 0 ? i : GRID_SIZE - 1 - i, y);
+    }
+  }
+  return path;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/Game.h"
+#include "tests/BoardBuilder.h"
 #include "tests/GlFrame.h"
 
 // Drives the real game object a pass at a time in a real window, with SDL
@@ -335,12 +336,7 @@ TEST_F(GameTest, ADeadRoundStandsStillUntilSpace) {
 TEST_F(GameTest, AFullBoardWithEveryNoticeDrawsAsOneQuadPerSegment) {
   // The segments go out as one run of quads; the oracle draws one quad per
   // call. The worst case the game can show must come out pixel for pixel the same.
-  game->segments.clear();
-  for (int y = 0; y < GRID_SIZE; ++y) {
-    for (int i = 0; i < GRID_SIZE; ++i) {
-      game->segments.emplace_back(y % 2 == 0 ? i : GRID_SIZE - 1 - i, y);
-    }
-  }
+  game->segments = serpentine();
   game->dead = game->paused = game->helpShown = true;
   game->pass();
   game->pass();

@@ -266,22 +266,6 @@ TEST(Round, ResetAfterALongRoundShrinksTheSnake) {
 
 // --- A snake that fills the board ------------------------------------------
 
-namespace {
-
-// The board as one closed path: rows run alternately right and left, and the
-// last row ends at (0, 23), which wraps down onto (0, 0).
-std::vector<CPoint> serpentine() {
-  std::vector<CPoint> path;
-  for (int y = 0; y < GRID_SIZE; ++y) {
-    for (int i = 0; i < GRID_SIZE; ++i) {
-      path.emplace_back(y % 2 == 0 ? i : GRID_SIZE - 1 - i, y);
-    }
-  }
-  return path;
-}
-
-}  // namespace
-
 TEST(FullBoard, EatingTheLastFreeCellEndsTheRoundInsteadOfHanging) {
   const std::vector<CPoint> path = serpentine();
   CSnakeBoard board;
