@@ -92,7 +92,9 @@ CTexture::CTexture(CWindow* window, const std::string& name) : window(window) {
   // The image goes into the top-left corner of a power-of-two texture built
   // here, so the upload reads exactly this buffer and never past a surface.
   // Transparency comes from the pixel values as loaded, the colours from the
-  // conversion; the rest of the texture stays fully transparent.
+  // conversion; the rest of the texture stays fully transparent. A key pixel
+  // becomes (0, 0, 0, 0): SDL's own colour-key conversion keeps its magenta,
+  // which shows wherever a frame is drawn before any blend function is set.
   std::vector<std::uint8_t> texels(static_cast<std::size_t>(pw) * static_cast<std::size_t>(ph) * 4, 0);
   {
     const CSurfaceLock lockBitmap(bitmap.get());
@@ -113,6 +115,8 @@ CTexture::CTexture(CWindow* window, const std::string& name) : window(window) {
 
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
+  // The buffer's rows lie back to back.
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
   glTexImage2D(GL_TEXTURE_2D, 0, 4, pw, ph, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
