@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int REPETITIONS = 41;
+constexpr int REPETITIONS = 61;
 constexpr int PASSES = 10;  // per repetition
 
 }  // namespace
@@ -40,26 +40,25 @@ int main() {
     game.reset();
     game.paused = game.helpShown = game.dead = false;
     game.food = CPoint(0, 20);
-    const CStats ordinaryFloor = CStats::measure(REPETITIONS, PASSES, 1e3, floorPass);
-    const CStats ordinary = CStats::measure(REPETITIONS, PASSES, 1e3, [&] { game.pass(); });
+    auto gamePass = [&] { game.pass(); };
+    const auto [ordinary, ordinaryFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, gamePass);
     printRow("ordinary: 3 segments, score", ordinary, ordinaryFloor, "ms");
 
     // The two halves of the worst case on their own.
     game.segments = serpentine();
     game.paused = true;
-    const CStats snakeOnly = CStats::measure(REPETITIONS, PASSES, 1e3, [&] { game.pass(); });
-    printRow("part: 576 segments, pause notice, score", snakeOnly, ordinaryFloor, "ms");
+    const auto [snakeOnly, snakeFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, gamePass);
+    printRow("part: 576 segments, pause notice, score", snakeOnly, snakeFloor, "ms");
     game.reset();
     game.dead = game.paused = game.helpShown = true;
-    const CStats textOnly = CStats::measure(REPETITIONS, PASSES, 1e3, [&] { game.pass(); });
-    printRow("part: 3 segments, help, notices, score", textOnly, ordinaryFloor, "ms");
+    const auto [textOnly, textFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, gamePass);
+    printRow("part: 3 segments, help, notices, score", textOnly, textFloor, "ms");
 
     // The worst the game can show: the whole board covered, help, both
     // notices and a four-digit score.
     game.segments = serpentine();
     game.dead = game.paused = game.helpShown = true;
-    const CStats worstFloor = CStats::measure(REPETITIONS, PASSES, 1e3, floorPass);
-    const CStats worst = CStats::measure(REPETITIONS, PASSES, 1e3, [&] { game.pass(); });
+    const auto [worst, worstFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, gamePass);
     printRow("worst: 576 segments, help, notices, score 2865", worst, worstFloor, "ms");
   } catch (const std::exception& e) {
     std::fprintf(stderr, "frame_bench: %s\n", e.what());

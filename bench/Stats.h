@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Median and 95th percentile of repeated measurements, printed beside the
@@ -38,6 +39,19 @@ struct CStats {
       samples.push_back(took.count() * scale / inner);
     }
     return of(std::move(samples));
+  }
+
+  // Times `floor` and `work` in alternation, so that drift in the machine's
+  // load falls on both alike. Returns {work, floor}.
+  template <typename Floor, typename Work>
+  static std::pair<CStats, CStats> measurePair(int repetitions, int inner, double scale, Floor&& floor, Work&& work) {
+    std::vector<double> floorSamples;
+    std::vector<double> workSamples;
+    for (int r = 0; r < repetitions; ++r) {
+      floorSamples.push_back(measure(1, inner, scale, floor).median);
+      workSamples.push_back(measure(1, inner, scale, work).median);
+    }
+    return {of(std::move(workSamples)), of(std::move(floorSamples))};
   }
 };
 
