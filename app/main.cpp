@@ -1,6 +1,6 @@
 #include "app/Entry.h"
-#include "app/MessageBox.h"
 #include "game/Game.h"
+#include "platform/MessageBox.h"
 
 // Command-line arguments are ignored: the game has no options.
 int main(int, char**) {

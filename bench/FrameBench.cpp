@@ -38,26 +38,23 @@ int main() {
 
     // The ordinary case: three segments, the score and nothing else.
     game.reset();
-    game.paused = game.helpShown = game.dead = false;
-    game.food = CPoint(0, 20);
+    CBoardBuilder(game).paused(false).helpShown(false).dead(false).food(CPoint(0, 20));
     auto gamePass = [&] { game.pass(); };
     const auto [ordinary, ordinaryFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, gamePass);
     printRow("ordinary: 3 segments, score", ordinary, ordinaryFloor, "ms");
 
     // The two halves of the worst case on their own.
-    game.segments = serpentine();
-    game.paused = true;
+    CBoardBuilder(game).snake(serpentine()).paused(true);
     const auto [snakeOnly, snakeFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, gamePass);
     printRow("part: 576 segments, pause notice, score", snakeOnly, snakeFloor, "ms");
     game.reset();
-    game.dead = game.paused = game.helpShown = true;
+    CBoardBuilder(game).dead(true).paused(true).helpShown(true);
     const auto [textOnly, textFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, gamePass);
     printRow("part: 3 segments, help, notices, score", textOnly, textFloor, "ms");
 
     // The worst the game can show: the whole board covered, help, both
     // notices and a four-digit score.
-    game.segments = serpentine();
-    game.dead = game.paused = game.helpShown = true;
+    CBoardBuilder(game).snake(serpentine()).dead(true).paused(true).helpShown(true);
     const auto [worst, worstFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, gamePass);
     printRow("worst: 576 segments, help, notices, score 2865", worst, worstFloor, "ms");
   } catch (const std::exception& e) {

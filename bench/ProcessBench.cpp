@@ -199,7 +199,7 @@ void pace(const char* self) {
   const double start = nowMs();
   const double cpu0 = cpuMs();
   while (nowMs() - start < PACE_SECONDS * 1000) {
-    if (game.dead) {
+    if (game.isDead()) {
       game.reset();
     }
     // The same pass and sleep as the game's own loop.

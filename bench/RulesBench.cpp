@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "bench/Stats.h"
-#include "game/SnakeBoard.h"
+#include "rules/SnakeBoard.h"
 #include "tests/BoardBuilder.h"
 
 namespace {
@@ -15,12 +15,13 @@ constexpr int REPETITIONS = 41;
 // A snake of `length` lying backwards along the path, ready to follow it.
 CSnakeBoard snakeOnPath(std::size_t length) {
   const std::vector<CPoint> path = serpentine();
-  CSnakeBoard board;
+  std::vector<CPoint> cells;
   for (std::size_t i = 0; i < length; ++i) {
-    board.segments.push_back(path[length - 1 - i]);
+    cells.push_back(path[length - 1 - i]);
   }
-  // Parked off the board: the snake never eats, so every step costs the same.
-  board.food = CPoint(-1, -1);
+  CSnakeBoard board;
+  // Food parked off the board: the snake never eats, so every step costs the same.
+  CBoardBuilder(board).snake(cells).food(CPoint(-1, -1));
   return board;
 }
 
@@ -47,14 +48,14 @@ int main() {
     std::vector<CPoint> copy;
     copy.reserve(CELL_COUNT);
     const CStats floor =
-        CStats::measure(REPETITIONS, 20000, 1e9, [&] { copy.assign(board.segments.begin(), board.segments.end()); });
+        CStats::measure(REPETITIONS, 20000, 1e9, [&] { copy.assign(board.snake().begin(), board.snake().end()); });
     const CStats s = CStats::measure(REPETITIONS, 20000, 1e9, [&] {
       const std::size_t next = (at + 1) % path.size();
-      board.pendingDirection = along(path[at], path[next]);
+      CBoardBuilder(board).moving(along(path[at], path[next]));
       board.step();
       at = next;
     });
-    if (board.dead) {
+    if (board.isDead()) {
       std::fprintf(stderr, "rules_bench: the snake of %zu died\n", length);
       return 1;
     }
@@ -62,13 +63,11 @@ int main() {
   }
   {
     CSnakeBoard board;
-    for (int i = 0; i < CELL_COUNT - 1; ++i) {
-      board.segments.push_back(path[static_cast<std::size_t>(i)]);
-    }
+    CBoardBuilder(board).snake(std::vector<CPoint>(path.begin(), path.end() - 1));
     std::vector<CPoint> copy;
     copy.reserve(CELL_COUNT);
     const CStats floor =
-        CStats::measure(REPETITIONS, 200, 1e9, [&] { copy.assign(board.segments.begin(), board.segments.end()); });
+        CStats::measure(REPETITIONS, 200, 1e9, [&] { copy.assign(board.snake().begin(), board.snake().end()); });
     const CStats s = CStats::measure(REPETITIONS, 200, 1e9, [&] { board.placeFood(); });
     printRow("placeFood(), 1 free cell", s, floor, "ns");
   }

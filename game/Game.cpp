@@ -26,6 +26,7 @@ const char* const HELP_TEXT =
 }  // namespace
 
 CGame::CGame() : window(WINDOW_SIZE, WINDOW_SIZE, "Morvex") {
+  segmentCorners.reserve(CELL_COUNT);
   std::srand(RANDOM_SEED);
   foodTexture = std::make_unique<CTexture>(&window, "food");
   snakeTexture = std::make_unique<CTexture>(&window, "snake");
@@ -45,9 +46,7 @@ void CGame::run() {
 
 void CGame::start() {
   running = true;
-  paused = false;
-  helpShown = false;
-  reset();
+  newGame();
 }
 
 void CGame::pass() {
@@ -57,8 +56,12 @@ void CGame::pass() {
   }
   window.clear(CLEAR_COLOUR);
   // Head to tail, as one run of quads under one switch of state.
-  snakeTexture->drawCells(segments, CELL_SIZE);
-  foodTexture->draw(food.x * CELL_SIZE, food.y * CELL_SIZE);
+  segmentCorners.clear();
+  for (const CPoint& cell : snake()) {
+    segmentCorners.push_back({cell.x * CELL_SIZE, cell.y * CELL_SIZE});
+  }
+  snakeTexture->drawAt(segmentCorners);
+  foodTexture->draw(foodCell().x * CELL_SIZE, foodCell().y * CELL_SIZE);
   drawStatus();
   window.flip();
 }
@@ -113,14 +116,14 @@ void CGame::handleKey(const SDL_KeyboardEvent& event) {
 void CGame::quit(const SDL_QuitEvent&) { running = false; }
 
 void CGame::drawStatus() {
-  if (dead) {
+  if (isDead()) {
     font->draw(5, 192, DEATH_NOTICE);
   }
-  if (paused) {
+  if (isPaused()) {
     font->draw(0, 0, PAUSE_NOTICE);
   }
   font->draw(309, 5, "Score: " + std::to_string(score()));
-  if (helpShown) {
+  if (isHelpShown()) {
     // Blended with the text's source-alpha function, set by the score just drawn.
     window.fillRect(5, 5, 374, 150, HELP_BOX_COLOUR);
     font->draw(10, 10, HELP_TEXT);

@@ -4,12 +4,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
-#include "app/SDLSystem.h"
-#include "game/SnakeBoard.h"
+#include "platform/SDLSystem.h"
 #include "render/Font.h"
+#include "render/Pixel.h"
 #include "render/Texture.h"
 #include "render/Window.h"
+#include "rules/SnakeBoard.h"
 
 // Milliseconds slept after every frame: the game's only pacing.
 constexpr std::uint32_t FRAME_DELAY_MS = 100;
@@ -49,4 +51,7 @@ private:
   std::unique_ptr<CTexture> snakeTexture;
   std::unique_ptr<CFont> font;
   bool running = false;
+  // The snake's cells in window pixels, kept between passes so a frame
+  // allocates nothing.
+  std::vector<CPixel> segmentCorners;
 };

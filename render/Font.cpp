@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/SDLTTFError.h"
+#include "platform/SDLTTFError.h"
 #include "render/PowerOfTwo.h"
 #include "render/Surface.h"
 

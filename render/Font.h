@@ -44,6 +44,8 @@ public:
   const Glyph& glyph(unsigned char c) const { return glyphs[c - FIRST_GLYPH_CHAR]; }
 
 private:
-  CWindow* window;
+  // The window whose OpenGL context holds the texture; nothing here draws
+  // through it, but it ties the texture's life to that context.
+  [[maybe_unused]] CWindow* window;
   std::array<Glyph, GLYPH_COUNT> glyphs;
 };

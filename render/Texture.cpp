@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/SDLError.h"
+#include "platform/SDLError.h"
 #include "render/BitmapGuard.h"
 #include "render/PowerOfTwo.h"
 #include "render/Surface.h"
@@ -130,11 +130,11 @@ void CTexture::draw(int x, int y) const {
   switchOff();
 }
 
-void CTexture::drawCells(const std::vector<CPoint>& cells, int cellSize) const {
+void CTexture::drawAt(const std::vector<CPixel>& corners) const {
   switchOn();
   glBegin(GL_QUADS);
-  for (const CPoint& cell : cells) {
-    quad(cell.x * cellSize, cell.y * cellSize);
+  for (const CPixel& corner : corners) {
+    quad(corner.x, corner.y);
   }
   glEnd();
   switchOff();

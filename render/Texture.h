@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "game/Point.h"
+#include "render/Pixel.h"
 
 class CWindow;
 
@@ -16,10 +16,10 @@ public:
 
   // Draws the image with its top-left corner at pixel (x, y).
   void draw(int x, int y) const;
-  // Draws the image once in each of the cells, cell (x, y) at pixel
-  // (cellSize * x, cellSize * y), in order: the same pixels as one draw() per
-  // cell, with the state switched once for the lot instead of once a cell.
-  void drawCells(const std::vector<CPoint>& cells, int cellSize) const;
+  // Draws the image once with its top-left corner at each position, in order:
+  // the same pixels as one draw() per position, with the state switched once
+  // for the lot instead of once a quad.
+  void drawAt(const std::vector<CPixel>& corners) const;
 
   unsigned glName() const { return texture; }
   int imageWidth() const { return width; }
@@ -33,7 +33,9 @@ private:
   void quad(int x, int y) const;
   static void switchOff();
 
-  CWindow* window;
+  // The window whose OpenGL context holds the texture; nothing here draws
+  // through it, but it ties the texture's life to that context.
+  [[maybe_unused]] CWindow* window;
   unsigned texture = 0;
   int width = 0;
   int height = 0;

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 #include <SDL.h>
 
-#include "app/SDLError.h"
+#include "platform/SDLError.h"
 
 CWindow::CWindow(int width, int height, const std::string& caption) {
   // The caption goes first so the window carries it from the moment it appears.

@@ -3,15 +3,48 @@
 #include <initializer_list>
 #include <vector>
 
-#include "game/SnakeBoard.h"
+#include "rules/SnakeBoard.h"
 
-// Lays out a board by hand so a test can start from any position.
+// Lays out a board's state by hand, so a test or a benchmark can start from
+// any position, legal or not; the rules themselves never offer that.
+class CBoardBuilder {
+public:
+  explicit CBoardBuilder(CSnakeBoard& board) : board(board) {}
+
+  CBoardBuilder& snake(std::vector<CPoint> cells) {
+    board.segments = std::move(cells);
+    return *this;
+  }
+  // Both the last step's direction and the next one's.
+  CBoardBuilder& moving(Direction d) {
+    board.direction = d;
+    board.pendingDirection = d;
+    return *this;
+  }
+  CBoardBuilder& food(CPoint cell) {
+    board.food = cell;
+    return *this;
+  }
+  CBoardBuilder& dead(bool on) {
+    board.dead = on;
+    return *this;
+  }
+  CBoardBuilder& paused(bool on) {
+    board.paused = on;
+    return *this;
+  }
+  CBoardBuilder& helpShown(bool on) {
+    board.helpShown = on;
+    return *this;
+  }
+
+private:
+  CSnakeBoard& board;
+};
+
 inline CSnakeBoard makeBoard(std::initializer_list<CPoint> snake, Direction moving, CPoint food) {
   CSnakeBoard board;
-  board.segments.assign(snake.begin(), snake.end());
-  board.direction = moving;
-  board.pendingDirection = moving;
-  board.food = food;
+  CBoardBuilder(board).snake(snake).moving(moving).food(food);
   return board;
 }
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/SDLError.h"
+#include "platform/SDLError.h"
 #include "render/Texture.h"
 #include "tests/TempDir.h"
 #include "tests/WindowFixture.h"

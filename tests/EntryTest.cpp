@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/Entry.h"
-#include "app/Error.h"
+#include "platform/Error.h"
 
 namespace {
 

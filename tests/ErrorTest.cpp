@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "app/Error.h"
-#include "app/SDLError.h"
-#include "app/SDLTTFError.h"
+#include "platform/Error.h"
+#include "platform/SDLError.h"
+#include "platform/SDLTTFError.h"
 #include "render/PowerOfTwo.h"
 
 TEST(Errors, LibraryErrorsJoinContextAndSdlText) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SDLTTFError.h"
+#include "platform/SDLTTFError.h"
 #include "render/Font.h"
 #include "render/PowerOfTwo.h"
 #include "render/Surface.h"

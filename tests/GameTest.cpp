@@ -71,18 +71,18 @@ protected:
     glVertex2i(SIZE, SIZE);
     glVertex2i(0, SIZE);
     glEnd();
-    for (const CPoint& s : game->segments) {
+    for (const CPoint& s : game->snake()) {
       snake->draw(16 * s.x, 16 * s.y);
     }
-    food->draw(16 * game->food.x, 16 * game->food.y);
-    if (game->dead) {
+    food->draw(16 * game->foodCell().x, 16 * game->foodCell().y);
+    if (game->isDead()) {
       font->draw(5, 192, "YOU DIED! PRESS [SPACE] TO PLAY AGAIN!");
     }
-    if (game->paused) {
+    if (game->isPaused()) {
       font->draw(0, 0, "PAUSED!!");
     }
-    font->draw(309, 5, "Score: " + std::to_string(5 * (game->segments.size() - 3)));
-    if (game->helpShown) {
+    font->draw(309, 5, "Score: " + std::to_string(5 * (game->snake().size() - 3)));
+    if (game->isHelpShown()) {
       glEnable(GL_BLEND);
       glColor4ub(96, 96, 96, 127);
       glBegin(GL_QUADS);
@@ -102,7 +102,7 @@ protected:
     EXPECT_TRUE(shown == expected()) << "the presented frame differs from the game's state";
   }
 
-  CPoint head() const { return game->segments.front(); }
+  CPoint head() const { return game->snake().front(); }
 
   std::unique_ptr<CGame> game;
   std::unique_ptr<CTexture> snake;
@@ -116,7 +116,7 @@ TEST_F(GameTest, FirstFrameShowsTheBoardAfterTheFirstStep) {
   ASSERT_EQ(head(), START_CELL);
   game->pass();
   EXPECT_EQ(head(), CPoint(6, 5)) << "the first round starts moving right";
-  EXPECT_EQ(game->segments[1], START_CELL);
+  EXPECT_EQ(game->snake()[1], START_CELL);
   expectPresentedMatchesState();
   // The snake image sits one-to-one in the head's cell.
   const CGlFrame shown = presented();
@@ -130,14 +130,14 @@ TEST_F(GameTest, PauseToggledInAPassStopsThatPassFromStepping) {
   const CPoint before = head();
   push(key(SDLK_PAUSE));
   game->pass();
-  EXPECT_TRUE(game->paused);
+  EXPECT_TRUE(game->isPaused());
   EXPECT_EQ(head(), before);
   expectPresentedMatchesState();
   game->pass();
   EXPECT_EQ(head(), before) << "the board stands still while paused";
   push(key(SDLK_PAUSE));
   game->pass();
-  EXPECT_FALSE(game->paused);
+  EXPECT_FALSE(game->isPaused());
   EXPECT_EQ(head(), CPoint(before.x + 1, before.y));
 }
 
@@ -145,18 +145,18 @@ TEST_F(GameTest, TwoPausePressesInOnePassCancelOut) {
   push(key(SDLK_PAUSE));
   push(key(SDLK_PAUSE));
   game->pass();
-  EXPECT_FALSE(game->paused);
+  EXPECT_FALSE(game->isPaused());
   EXPECT_EQ(head(), CPoint(6, 5)) << "that pass still steps";
 }
 
 TEST_F(GameTest, HelpFreezesTheBoardAndItsBoxDimsTheScore) {
   game->pass();
-  const auto before = game->segments;
+  const auto before = game->snake();
   push(key(SDLK_F1));
   game->pass();
   game->pass();
-  EXPECT_TRUE(game->helpShown);
-  EXPECT_EQ(game->segments, before);
+  EXPECT_TRUE(game->isHelpShown());
+  EXPECT_EQ(game->snake(), before);
   expectPresentedMatchesState();
 
   const CGlFrame shown = presented();
@@ -174,8 +174,8 @@ TEST_F(GameTest, HelpFreezesTheBoardAndItsBoxDimsTheScore) {
 
   push(key(SDLK_F1));
   game->pass();
-  EXPECT_FALSE(game->helpShown);
-  EXPECT_NE(game->segments, before);
+  EXPECT_FALSE(game->isHelpShown());
+  EXPECT_NE(game->snake(), before);
   expectPresentedMatchesState();
 }
 
@@ -185,16 +185,16 @@ TEST_F(GameTest, SpaceStartsANewRoundOnlyAfterDeathAndKeepsTheFlags) {
   game->pass();
   EXPECT_EQ(head(), CPoint(7, 5)) << "Space while alive changes nothing";
 
-  game->dead = true;
+  CBoardBuilder(*game).dead(true);
   push(key(SDLK_PAUSE));
   push(key(SDLK_F1));
   push(key(SDLK_SPACE));
   game->pass();
-  EXPECT_FALSE(game->dead);
-  EXPECT_TRUE(game->paused);
-  EXPECT_TRUE(game->helpShown);
-  ASSERT_EQ(game->segments.size(), 3u);
-  for (const CPoint& s : game->segments) {
+  EXPECT_FALSE(game->isDead());
+  EXPECT_TRUE(game->isPaused());
+  EXPECT_TRUE(game->isHelpShown());
+  ASSERT_EQ(game->snake().size(), 3u);
+  for (const CPoint& s : game->snake()) {
     EXPECT_EQ(s, START_CELL) << "the new round waits, paused";
   }
   expectPresentedMatchesState();
@@ -214,9 +214,10 @@ TEST_F(GameTest, EscapeAndWindowCloseEndTheLoopAfterTheCurrentPass) {
 }
 
 TEST_F(GameTest, EscapeEndsTheGameWhilePausedHelpedOrDead) {
-  for (bool CSnakeBoard::*flag : {&CSnakeBoard::paused, &CSnakeBoard::helpShown, &CSnakeBoard::dead}) {
+  using Flag = CBoardBuilder& (CBoardBuilder::*)(bool);
+  for (Flag flag : {&CBoardBuilder::paused, &CBoardBuilder::helpShown, &CBoardBuilder::dead}) {
     game->start();
-    (*game).*flag = true;
+    (CBoardBuilder(*game).*flag)(true);
     push(key(SDLK_ESCAPE));
     game->pass();
     EXPECT_FALSE(game->isRunning());
@@ -244,10 +245,10 @@ TEST_F(GameTest, ArrowKeysSteerAndAreIgnoredWhileInactive) {
   push(key(SDLK_DOWN));  // the reverse of the last step: refused
   game->pass();
   EXPECT_EQ(head(), CPoint(5, 4));
-  game->paused = true;
+  CBoardBuilder(*game).paused(true);
   push(key(SDLK_LEFT));
   game->pass();
-  game->paused = false;
+  CBoardBuilder(*game).paused(false);
   game->pass();
   EXPECT_EQ(head(), CPoint(5, 3)) << "a press while paused is lost";
 }
@@ -274,14 +275,14 @@ TEST_F(GameTest, OtherEventsChangeNothing) {
   }
   game->pass();
   EXPECT_TRUE(game->isRunning());
-  EXPECT_FALSE(game->paused || game->helpShown || game->dead);
+  EXPECT_FALSE(game->isPaused() || game->isHelpShown() || game->isDead());
   EXPECT_EQ(head(), CPoint(6, 5));
-  EXPECT_EQ(game->pendingDirection, DIR_RIGHT);
+  EXPECT_EQ(game->nextDirection(), DIR_RIGHT);
 }
 
 TEST_F(GameTest, ScoreTextGrowsByFiveForEachFood) {
   for (int eaten = 1; eaten <= 3; ++eaten) {
-    game->food = CPoint(head().x + 1, head().y);
+    CBoardBuilder(*game).food(CPoint(head().x + 1, head().y));
     game->pass();
     EXPECT_EQ(game->score(), 5u * eaten);
     expectPresentedMatchesState();
@@ -301,7 +302,7 @@ TEST_F(GameTest, ScoreTextGrowsByFiveForEachFood) {
 
 TEST_F(GameTest, DeadAndPausedTogetherDrawBothNotices) {
   game->pass();
-  game->dead = true;
+  CBoardBuilder(*game).dead(true);
   push(key(SDLK_PAUSE));
   game->pass();
   expectPresentedMatchesState();
@@ -321,23 +322,22 @@ TEST_F(GameTest, DeadAndPausedTogetherDrawBothNotices) {
 
 TEST_F(GameTest, ADeadRoundStandsStillUntilSpace) {
   game->pass();
-  game->dead = true;
-  const auto segments = game->segments;
-  const CPoint foodCell = game->food;
+  CBoardBuilder(*game).dead(true);
+  const auto segments = game->snake();
+  const CPoint foodCell = game->foodCell();
   for (int i = 0; i < 5; ++i) {
     push(key(SDLK_DOWN));
     game->pass();
   }
-  EXPECT_EQ(game->segments, segments);
-  EXPECT_EQ(game->food, foodCell);
+  EXPECT_EQ(game->snake(), segments);
+  EXPECT_EQ(game->foodCell(), foodCell);
   expectPresentedMatchesState();
 }
 
 TEST_F(GameTest, AFullBoardWithEveryNoticeDrawsAsOneQuadPerSegment) {
   // The segments go out as one run of quads; the oracle draws one quad per
   // call. The worst case the game can show must come out pixel for pixel the same.
-  game->segments = serpentine();
-  game->dead = game->paused = game->helpShown = true;
+  CBoardBuilder(*game).snake(serpentine()).dead(true).paused(true).helpShown(true);
   game->pass();
   game->pass();
   EXPECT_EQ(game->score(), 2865u);

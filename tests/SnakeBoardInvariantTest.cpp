@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <random>
 
-#include "game/SnakeBoard.h"
+#include "rules/SnakeBoard.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ public:
 
   void play(long steps) {
     for (long n = 0; n < steps && !::testing::Test::HasFatalFailure(); ++n) {
-      if (board.dead) {
+      if (board.isDead()) {
         // Sometimes let a dead round sit for a while: nothing may change.
         if (chance(30)) {
           checkDeadRoundStill();
@@ -33,14 +33,14 @@ public:
         checkBoard();
       }
       if (chance(3)) {
-        board.paused = !board.paused;
+        board.togglePause();
       }
       // Mostly chase the food so that snakes grow long; sometimes press at random.
       const int presses = chance(25) ? 1 + static_cast<int>(rng() % 2) : 0;
       for (int p = 0; p < presses; ++p) {
-        const Direction before = board.direction;
+        const Direction before = board.currentDirection();
         board.setDirection(static_cast<Direction>(1 + rng() % 4));
-        ASSERT_FALSE(opposite(board.pendingDirection, before));
+        ASSERT_FALSE(opposite(board.nextDirection(), before));
       }
       if (presses == 0 && chance(90)) {
         board.setDirection(towardsFood());
@@ -48,20 +48,20 @@ public:
       if (!board.isActive()) {
         continue;
       }
-      const std::size_t length = board.segments.size();
+      const std::size_t length = board.snake().size();
       board.step();
       ++stepsTaken;
-      ASSERT_EQ(board.direction, board.pendingDirection);
+      ASSERT_EQ(board.currentDirection(), board.nextDirection());
       if (stacked > 0) {
         --stacked;
       }
-      if (board.segments.size() == length + 1) {
+      if (board.snake().size() == length + 1) {
         ++stacked;
       } else {
-        ASSERT_EQ(board.segments.size(), length);
+        ASSERT_EQ(board.snake().size(), length);
       }
-      if (board.segments.size() > longest) {
-        longest = board.segments.size();
+      if (board.snake().size() > longest) {
+        longest = board.snake().size();
       }
       checkBoard();
     }
@@ -79,20 +79,20 @@ private:
   // A greedy player: the turn that brings the head closest to the food
   // without running into the body, if there is one.
   Direction towardsFood() {
-    Direction best = board.direction;
+    Direction best = board.currentDirection();
     int bestScore = 1 << 20;
     for (int code = 1; code <= 4; ++code) {
       const auto d = static_cast<Direction>(code);
-      if (opposite(d, board.direction)) {
+      if (opposite(d, board.currentDirection())) {
         continue;
       }
-      CPoint next = board.segments.front();
+      CPoint next = board.snake().front();
       int& moved = (d % 2 == 1) ? next.x : next.y;
       moved = (moved + (d < 3 ? -1 : 1) + GRID_SIZE) % GRID_SIZE;
-      const auto& s = board.segments;
+      const auto& s = board.snake();
       const bool blocked = std::find(s.begin(), s.end() - 1, next) != s.end() - 1;
-      const int score = (blocked ? 1000 : 0) + wrappedDistance(next.x, board.food.x) +
-                        wrappedDistance(next.y, board.food.y) + static_cast<int>(rng() % 2);
+      const int score = (blocked ? 1000 : 0) + wrappedDistance(next.x, board.foodCell().x) +
+                        wrappedDistance(next.y, board.foodCell().y) + static_cast<int>(rng() % 2);
       if (score < bestScore) {
         bestScore = score;
         best = d;
@@ -104,13 +104,14 @@ private:
   bool chance(unsigned percent) { return rng() % 100 < percent; }
 
   void checkBoard() {
-    const auto& s = board.segments;
+    const auto& s = board.snake();
     ASSERT_GE(s.size(), 3u);
     ASSERT_EQ(board.score(), 5u * (s.size() - 3));
     for (const CPoint& c : s) {
       ASSERT_TRUE(c.x >= 0 && c.x < GRID_SIZE && c.y >= 0 && c.y < GRID_SIZE);
     }
-    ASSERT_TRUE(board.food.x >= 0 && board.food.x < GRID_SIZE && board.food.y >= 0 && board.food.y < GRID_SIZE);
+    ASSERT_TRUE(board.foodCell().x >= 0 && board.foodCell().x < GRID_SIZE && board.foodCell().y >= 0 &&
+                board.foodCell().y < GRID_SIZE);
 
     // The stacked tail: the last stacked + 1 segments share one cell.
     const std::size_t stackStart = s.size() - 1 - static_cast<std::size_t>(stacked);
@@ -124,20 +125,20 @@ private:
       ASSERT_EQ(++cover[s[i].y * GRID_SIZE + s[i].x], 1) << "segment " << i << " shares a cell";
     }
     const bool headOnBody = cover[s[0].y * GRID_SIZE + s[0].x] > 0;
-    ASSERT_EQ(headOnBody, board.dead);
-    ASSERT_EQ(cover[board.food.y * GRID_SIZE + board.food.x], 0) << "food on the snake";
-    ASSERT_NE(board.food, s[0]) << "food under the head";
+    ASSERT_EQ(headOnBody, board.isDead());
+    ASSERT_EQ(cover[board.foodCell().y * GRID_SIZE + board.foodCell().x], 0) << "food on the snake";
+    ASSERT_NE(board.foodCell(), s[0]) << "food under the head";
   }
 
   void checkDeadRoundStill() {
-    const auto before = board.segments;
-    const CPoint food = board.food;
+    const auto before = board.snake();
+    const CPoint food = board.foodCell();
     for (int i = 0; i < 4; ++i) {
       board.setDirection(static_cast<Direction>(1 + rng() % 4));
       ASSERT_FALSE(board.isActive());
     }
-    ASSERT_EQ(board.segments, before);
-    ASSERT_EQ(board.food, food);
+    ASSERT_EQ(board.snake(), before);
+    ASSERT_EQ(board.foodCell(), food);
   }
 
   std::mt19937 rng;

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "game/SnakeBoard.h"
+#include "rules/SnakeBoard.h"
 #include "tests/BoardBuilder.h"
 
 namespace {
@@ -31,9 +31,9 @@ TEST(Steering, ReversalIsRefusedForEveryOppositePair) {
   for (const auto& c : cases) {
     CSnakeBoard board = straightSnake({10, 10}, c.moving);
     board.setDirection(c.opposite);
-    EXPECT_EQ(board.pendingDirection, c.moving) << "moving " << c.moving;
+    EXPECT_EQ(board.nextDirection(), c.moving) << "moving " << c.moving;
     board.step();
-    EXPECT_FALSE(board.dead);
+    EXPECT_FALSE(board.isDead());
   }
 }
 
@@ -52,23 +52,24 @@ TEST(Steering, PressesWithinOneTickAreJudgedAgainstTheLastStep) {
     for (Direction d : c.presses) {
       board.setDirection(d);
     }
-    EXPECT_EQ(board.pendingDirection, c.expected);
+    EXPECT_EQ(board.nextDirection(), c.expected);
     board.step();
-    EXPECT_EQ(board.direction, c.expected);
+    EXPECT_EQ(board.currentDirection(), c.expected);
   }
 }
 
 TEST(Steering, PressWhileInactiveIsLostNotKept) {
-  for (bool CSnakeBoard::*flag : {&CSnakeBoard::paused, &CSnakeBoard::helpShown, &CSnakeBoard::dead}) {
+  using Flag = CBoardBuilder& (CBoardBuilder::*)(bool);
+  for (Flag flag : {&CBoardBuilder::paused, &CBoardBuilder::helpShown, &CBoardBuilder::dead}) {
     CSnakeBoard board = straightSnake({10, 10}, DIR_RIGHT);
-    board.*flag = true;
+    (CBoardBuilder(board).*flag)(true);
     EXPECT_FALSE(board.isActive());
     board.setDirection(DIR_UP);
-    board.*flag = false;
+    (CBoardBuilder(board).*flag)(false);
     EXPECT_TRUE(board.isActive());
-    EXPECT_EQ(board.pendingDirection, DIR_RIGHT);
+    EXPECT_EQ(board.nextDirection(), DIR_RIGHT);
     board.step();
-    EXPECT_EQ(board.segments.front(), CPoint(11, 10));
+    EXPECT_EQ(board.snake().front(), CPoint(11, 10));
   }
 }
 
@@ -85,22 +86,22 @@ TEST(Movement, HeadWrapsAtEveryEdgeAndOnlyTheMovedCoordinateChanges) {
   };
   for (const auto& c : cases) {
     CSnakeBoard board = straightSnake(c.head, c.moving);
-    const CPoint oldHead = board.segments[0];
-    const CPoint oldSecond = board.segments[1];
+    const CPoint oldHead = board.snake()[0];
+    const CPoint oldSecond = board.snake()[1];
     board.step();
-    EXPECT_EQ(board.segments[0], c.expected) << "from (" << c.head.x << "," << c.head.y << ") dir " << c.moving;
-    EXPECT_EQ(board.segments[1], oldHead);
-    EXPECT_EQ(board.segments[2], oldSecond);
-    EXPECT_EQ(board.segments.size(), 3u);
-    EXPECT_FALSE(board.dead);
+    EXPECT_EQ(board.snake()[0], c.expected) << "from (" << c.head.x << "," << c.head.y << ") dir " << c.moving;
+    EXPECT_EQ(board.snake()[1], oldHead);
+    EXPECT_EQ(board.snake()[2], oldSecond);
+    EXPECT_EQ(board.snake().size(), 3u);
+    EXPECT_FALSE(board.isDead());
   }
 }
 
 TEST(Movement, FoodAcrossAnEdgeIsEatenInTheWrappingStep) {
   CSnakeBoard board = straightSnake({0, 7}, DIR_LEFT, {23, 7});
   board.step();
-  EXPECT_EQ(board.segments.front(), CPoint(23, 7));
-  EXPECT_EQ(board.segments.size(), 4u);
+  EXPECT_EQ(board.snake().front(), CPoint(23, 7));
+  EXPECT_EQ(board.snake().size(), 4u);
   EXPECT_EQ(board.score(), 5u);
 }
 
@@ -109,22 +110,22 @@ TEST(Movement, FoodAcrossAnEdgeIsEatenInTheWrappingStep) {
 TEST(Eating, CountAndScoreRiseAtOnceAndTheDoubledTailHoldsStill) {
   std::srand(7);
   CSnakeBoard board = straightSnake({10, 10}, DIR_RIGHT, {11, 10});
-  const CPoint tailAfterMove = board.segments[1];
+  const CPoint tailAfterMove = board.snake()[1];
   board.step();
 
-  ASSERT_EQ(board.segments.size(), 4u);
+  ASSERT_EQ(board.snake().size(), 4u);
   EXPECT_EQ(board.score(), 5u);
-  EXPECT_FALSE(board.dead);
-  EXPECT_EQ(board.segments[3], board.segments[2]);
-  EXPECT_EQ(board.segments[3], tailAfterMove);
-  for (const CPoint& s : board.segments) {
-    EXPECT_NE(s, board.food);
+  EXPECT_FALSE(board.isDead());
+  EXPECT_EQ(board.snake()[3], board.snake()[2]);
+  EXPECT_EQ(board.snake()[3], tailAfterMove);
+  for (const CPoint& s : board.snake()) {
+    EXPECT_NE(s, board.foodCell());
   }
 
-  board.food = FAR_AWAY;
+  CBoardBuilder(board).food(FAR_AWAY);
   board.step();
-  EXPECT_EQ(board.segments.back(), tailAfterMove) << "a doubled tail stays where it is for one step";
-  EXPECT_NE(board.segments[2], board.segments[3]);
+  EXPECT_EQ(board.snake().back(), tailAfterMove) << "a doubled tail stays where it is for one step";
+  EXPECT_NE(board.snake()[2], board.snake()[3]);
 }
 
 TEST(Eating, ScoreCountsFivePerSegmentBeyondThree) {
@@ -138,16 +139,18 @@ TEST(Eating, ScoreCountsFivePerSegmentBeyondThree) {
 
 TEST(Eating, FoodIsPlacedOnTheOnlyFreeCell) {
   std::srand(99);
-  CSnakeBoard board;
+  std::vector<CPoint> cells;
   for (int y = 0; y < GRID_SIZE; ++y) {
     for (int x = 0; x < GRID_SIZE; ++x) {
       if (!(x == 17 && y == 3)) {
-        board.segments.emplace_back(x, y);
+        cells.emplace_back(x, y);
       }
     }
   }
+  CSnakeBoard board;
+  CBoardBuilder(board).snake(cells);
   board.placeFood();
-  EXPECT_EQ(board.food, CPoint(17, 3));
+  EXPECT_EQ(board.foodCell(), CPoint(17, 3));
 }
 
 // --- Entering the cell the tail leaves --------------------------------------
@@ -159,27 +162,27 @@ TEST(TailChase, FourSegmentsCirclingASquareLiveOn) {
     for (Direction d : turns) {
       board.setDirection(d);
       board.step();
-      ASSERT_FALSE(board.dead) << "lap " << lap << " dir " << d;
+      ASSERT_FALSE(board.isDead()) << "lap " << lap << " dir " << d;
     }
   }
-  EXPECT_EQ(board.segments.front(), CPoint(0, 0));
+  EXPECT_EQ(board.snake().front(), CPoint(0, 0));
 }
 
 TEST(TailChase, TwentyFourSegmentsRunningStraightAcrossTheWrapLiveOn) {
   for (Direction moving : {DIR_RIGHT, DIR_LEFT, DIR_UP, DIR_DOWN}) {
-    CSnakeBoard board;
-    board.direction = board.pendingDirection = moving;
-    board.food = FAR_AWAY;
+    std::vector<CPoint> cells;
     const bool alongX = moving % 2 == 1;
     const int step = moving < 3 ? -1 : 1;
     for (int i = 0; i < GRID_SIZE; ++i) {
       // Head first, each segment one cell further back against the motion.
       const int v = ((GRID_SIZE - 1) * (step > 0 ? 1 : 0) - step * i + GRID_SIZE) % GRID_SIZE;
-      board.segments.push_back(alongX ? CPoint(v, 3) : CPoint(3, v));
+      cells.push_back(alongX ? CPoint(v, 3) : CPoint(3, v));
     }
+    CSnakeBoard board;
+    CBoardBuilder(board).snake(cells).moving(moving).food(FAR_AWAY);
     for (int n = 0; n < 3 * GRID_SIZE; ++n) {
       board.step();
-      ASSERT_FALSE(board.dead) << "dir " << moving << " step " << n;
+      ASSERT_FALSE(board.isDead()) << "dir " << moving << " step " << n;
     }
   }
 }
@@ -190,13 +193,14 @@ TEST(TailChase, DoubledTailIsSolidForOneStep) {
     CSnakeBoard board = makeBoard({{0, 0}, {1, 0}, {1, 1}, {1, 2}}, DIR_LEFT, withFood ? CPoint(0, 1) : FAR_AWAY);
     board.setDirection(DIR_DOWN);
     board.step();
-    ASSERT_FALSE(board.dead);
-    ASSERT_EQ(board.segments.size(), withFood ? 5u : 4u);
-    board.food = FAR_AWAY;
+    ASSERT_FALSE(board.isDead());
+    ASSERT_EQ(board.snake().size(), withFood ? 5u : 4u);
+    CBoardBuilder(board).food(FAR_AWAY);
     board.setDirection(DIR_RIGHT);
     board.step();
-    EXPECT_EQ(board.segments.front(), CPoint(1, 1));
-    EXPECT_EQ(board.dead, withFood) << (withFood ? "the doubled tail still covers (1, 1)" : "the tail has left (1, 1)");
+    EXPECT_EQ(board.snake().front(), CPoint(1, 1));
+    EXPECT_EQ(board.isDead(), withFood) << (withFood ? "the doubled tail still covers (1, 1)"
+                                                     : "the tail has left (1, 1)");
   }
 }
 
@@ -205,8 +209,8 @@ TEST(TailChase, HeadIntoTheBodyEndsTheRound) {
   CSnakeBoard board = makeBoard({{5, 5}, {6, 5}, {6, 6}, {5, 6}, {4, 6}}, DIR_LEFT, FAR_AWAY);
   board.setDirection(DIR_DOWN);
   board.step();
-  EXPECT_TRUE(board.dead);
-  EXPECT_EQ(board.segments.front(), CPoint(5, 6));
+  EXPECT_TRUE(board.isDead());
+  EXPECT_EQ(board.snake().front(), CPoint(5, 6));
 }
 
 // --- Rounds --------------------------------------------------------------
@@ -216,42 +220,39 @@ TEST(Round, ResetStacksThreeSegmentsOnTheStartCellAndUnfoldsWithoutCollision) {
     std::srand(seed);
     CSnakeBoard board;
     board.reset();
-    ASSERT_EQ(board.segments.size(), 3u);
-    for (const CPoint& s : board.segments) {
+    ASSERT_EQ(board.snake().size(), 3u);
+    for (const CPoint& s : board.snake()) {
       EXPECT_EQ(s, START_CELL);
     }
     EXPECT_EQ(board.score(), 0u);
-    EXPECT_FALSE(board.dead);
-    EXPECT_NE(board.food, START_CELL);
+    EXPECT_FALSE(board.isDead());
+    EXPECT_NE(board.foodCell(), START_CELL);
 
-    board.food = FAR_AWAY;
+    CBoardBuilder(board).food(FAR_AWAY);
     board.step();
-    EXPECT_FALSE(board.dead);
-    EXPECT_EQ(board.segments[1], START_CELL);
-    EXPECT_EQ(board.segments[2], START_CELL);
+    EXPECT_FALSE(board.isDead());
+    EXPECT_EQ(board.snake()[1], START_CELL);
+    EXPECT_EQ(board.snake()[2], START_CELL);
     board.step();
-    EXPECT_FALSE(board.dead);
-    EXPECT_NE(board.segments[1], board.segments[2]);
+    EXPECT_FALSE(board.isDead());
+    EXPECT_NE(board.snake()[1], board.snake()[2]);
   }
 }
 
 TEST(Round, ResetKeepsDirectionAndFlags) {
   CSnakeBoard board = straightSnake({10, 10}, DIR_DOWN);
-  board.dead = true;
-  board.paused = true;
-  board.helpShown = true;
+  CBoardBuilder(board).dead(true).paused(true).helpShown(true);
   board.reset();
-  EXPECT_FALSE(board.dead);
-  EXPECT_TRUE(board.paused);
-  EXPECT_TRUE(board.helpShown);
-  EXPECT_EQ(board.direction, DIR_DOWN);
+  EXPECT_FALSE(board.isDead());
+  EXPECT_TRUE(board.isPaused());
+  EXPECT_TRUE(board.isHelpShown());
+  EXPECT_EQ(board.currentDirection(), DIR_DOWN);
 
-  board.paused = board.helpShown = false;
-  board.food = FAR_AWAY;
+  CBoardBuilder(board).paused(false).helpShown(false).food(FAR_AWAY);
   board.setDirection(DIR_UP);  // still a reversal, though all segments share a cell
-  EXPECT_EQ(board.pendingDirection, DIR_DOWN);
+  EXPECT_EQ(board.nextDirection(), DIR_DOWN);
   board.step();
-  EXPECT_EQ(board.segments.front(), CPoint(5, 6));
+  EXPECT_EQ(board.snake().front(), CPoint(5, 6));
 }
 
 TEST(Round, ResetAfterALongRoundShrinksTheSnake) {
@@ -260,7 +261,7 @@ TEST(Round, ResetAfterALongRoundShrinksTheSnake) {
     board.grow();
   }
   board.reset();
-  EXPECT_EQ(board.segments.size(), 3u);
+  EXPECT_EQ(board.snake().size(), 3u);
   EXPECT_EQ(board.score(), 0u);
 }
 
@@ -268,37 +269,35 @@ TEST(Round, ResetAfterALongRoundShrinksTheSnake) {
 
 TEST(FullBoard, EatingTheLastFreeCellEndsTheRoundInsteadOfHanging) {
   const std::vector<CPoint> path = serpentine();
-  CSnakeBoard board;
   // Head on the last cell of the path, body back along it, tail doubled on
   // path[1]; path[0] is the one free cell and holds the food.
-  for (int i = CELL_COUNT - 1; i >= 1; --i) {
-    board.segments.push_back(path[i]);
-  }
-  board.segments.push_back(path[1]);
-  ASSERT_EQ(board.segments.size(), static_cast<std::size_t>(CELL_COUNT));
-  board.food = path[0];
-  board.direction = board.pendingDirection = DIR_LEFT;
+  std::vector<CPoint> cells(path.rbegin(), path.rend() - 1);
+  cells.push_back(path[1]);
+  CSnakeBoard board;
+  CBoardBuilder(board).snake(cells).food(path[0]).moving(DIR_LEFT);
+  ASSERT_EQ(board.snake().size(), static_cast<std::size_t>(CELL_COUNT));
   ASSERT_FALSE(board.boardFull());
 
   board.setDirection(DIR_DOWN);
   board.step();
 
-  EXPECT_TRUE(board.dead);
-  EXPECT_EQ(board.segments.front(), path[0]);
+  EXPECT_TRUE(board.isDead());
+  EXPECT_EQ(board.snake().front(), path[0]);
   EXPECT_TRUE(board.boardFull());
-  EXPECT_EQ(board.segments.size(), static_cast<std::size_t>(CELL_COUNT)) << "the snake never outgrows the board";
+  EXPECT_EQ(board.snake().size(), static_cast<std::size_t>(CELL_COUNT)) << "the snake never outgrows the board";
   EXPECT_EQ(board.score(), 5u * (CELL_COUNT - 3));
 
   board.reset();
-  EXPECT_FALSE(board.dead);
-  EXPECT_EQ(board.segments.size(), 3u);
+  EXPECT_FALSE(board.isDead());
+  EXPECT_EQ(board.snake().size(), 3u);
 }
 
 TEST(FullBoard, ASnakeOfBoardLengthWithASharedCellIsNotFull) {
   std::vector<CPoint> path = serpentine();
   CSnakeBoard board;
-  board.segments = path;
+  CBoardBuilder(board).snake(path);
   EXPECT_TRUE(board.boardFull());
-  board.segments.back() = board.segments.front();
+  path.back() = path.front();
+  CBoardBuilder(board).snake(path);
   EXPECT_FALSE(board.boardFull());
 }

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <exception>
 
-#include "app/SDLSystem.h"
+#include "platform/SDLSystem.h"
 #include "render/Window.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "app/SDLError.h"
+#include "platform/SDLError.h"
 #include "render/Font.h"
 #include "render/Texture.h"
 #include "tests/TempDir.h"

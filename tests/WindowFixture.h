@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "app/SDLSystem.h"
+#include "platform/SDLSystem.h"
 #include "render/Window.h"
 #include "tests/GlFrame.h"
 

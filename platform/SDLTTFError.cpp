@@ -1,6 +1,6 @@
-#include "app/SDLTTFError.h"
+#include "platform/SDLTTFError.h"
 
-#include "app/LibraryMessage.h"
+#include "platform/LibraryMessage.h"
 
 CSDLTTFError::CSDLTTFError(const std::string& context) noexcept : message(libraryMessage(context)) {}
 

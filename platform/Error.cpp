@@ -1,4 +1,4 @@
-#include "app/Error.h"
+#include "platform/Error.h"
 
 // Copying a short string can only fail for lack of memory; the process would
 // be lost then anyway, which is what noexcept turns it into.

@@ -1,4 +1,4 @@
-#include "app/SDLSystem.h"
+#include "platform/SDLSystem.h"
 
 #include <SDL.h>
 #include <SDL_ttf.h>
@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/SDLError.h"
-#include "app/SDLTTFError.h"
+#include "platform/SDLError.h"
+#include "platform/SDLTTFError.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/Direction.h"
-#include "game/Point.h"
+#include "rules/Direction.h"
+#include "rules/Point.h"
 
 // Cells per side of the board; the board wraps around at every edge.
 constexpr std::int32_t GRID_SIZE = 24;
@@ -38,6 +38,8 @@ public:
   void playAgain();
   // One tick: move, eat and grow, detect self-collision.
   void step();
+  // The first round of a game: no pause, no help, then reset().
+  void newGame();
   // Starts a new round; keeps the direction and the pause and help flags.
   void reset();
   // Puts the food on a random free cell using the C library's rand().
@@ -49,6 +51,22 @@ public:
   // True when the segments cover every cell, so no food can be placed.
   bool boardFull() const;
 
+  bool isDead() const { return dead; }
+  bool isPaused() const { return paused; }
+  bool isHelpShown() const { return helpShown; }
+  // Head first.
+  const std::vector<CPoint>& snake() const { return segments; }
+  const CPoint& foodCell() const { return food; }
+  Direction currentDirection() const { return direction; }
+  Direction nextDirection() const { return pendingDirection; }
+
+private:
+  // Tests and benchmarks lay out positions through it; nothing else writes the state.
+  friend class CBoardBuilder;
+
+  bool onSnake(const CPoint& cell) const;
+  void drawFoodCell();
+
   bool dead = false;
   bool paused = false;
   bool helpShown = false;
@@ -56,8 +74,4 @@ public:
   CPoint food{0, 0};
   Direction direction;
   Direction pendingDirection;
-
-private:
-  bool onSnake(const CPoint& cell) const;
-  void drawFoodCell();
 };

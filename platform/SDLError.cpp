@@ -1,6 +1,6 @@
-#include "app/SDLError.h"
+#include "platform/SDLError.h"
 
-#include "app/LibraryMessage.h"
+#include "platform/LibraryMessage.h"
 
 CSDLError::CSDLError(const std::string& context) noexcept : message(libraryMessage(context)) {}
 

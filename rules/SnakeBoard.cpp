@@ -1,4 +1,4 @@
-#include "game/SnakeBoard.h"
+#include "rules/SnakeBoard.h"
 
 #include <algorithm>
 #include <bitset>
@@ -64,6 +64,12 @@ void CSnakeBoard::step() {
       break;
     }
   }
+}
+
+void CSnakeBoard::newGame() {
+  paused = false;
+  helpShown = false;
+  reset();
 }
 
 void CSnakeBoard::reset() {

@@ -1,4 +1,4 @@
-#include "app/MessageBox.h"
+#include "platform/MessageBox.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>

@@ -1,4 +1,4 @@
-#include "app/LibraryMessage.h"
+#include "platform/LibraryMessage.h"
 
 #include <SDL.h>
 
