@@ -1,6 +1,6 @@
 // Draws the game's two 16 x 16 cell images, pixel by pixel, and writes them
-// as 24-bit bitmaps, with the desktop icons made from them (PNG, 32 x 32 and
-// 64 x 64): make_art [folder]. Magenta (255, 0, 255) is where the board shows
+// as 24-bit bitmaps, with the desktop icons made from them (PNG, 32, 48, 64
+// and 128 pixels square): make_art [folder]. Magenta (255, 0, 255) is where the board shows
 // through; in the icons it is transparent.
 #include <cmath>
 #include <cstdio>
@@ -64,17 +64,19 @@ Rgb snake(int x, int y) {
   return c;
 }
 
-// Two by two cells: the snake turning a corner towards the food.
-std::vector<std::uint8_t> icon(int scale) {
-  const int side = 2 * SIDE * scale;
+// Two by two cells: the snake turning a corner towards the food, `side`
+// pixels square, each pixel taken from the nearest pixel of the art.
+std::vector<std::uint8_t> icon(int side) {
   std::vector<std::uint8_t> rgba;
   rgba.reserve(static_cast<std::size_t>(side) * side * 4);
   for (int y = 0; y < side; ++y) {
     for (int x = 0; x < side; ++x) {
-      const int cx = x / scale / SIDE;
-      const int cy = y / scale / SIDE;
-      const int px = x / scale % SIDE;
-      const int py = y / scale % SIDE;
+      const int ax = x * 2 * SIDE / side;  // pixel of the two-by-two art
+      const int ay = y * 2 * SIDE / side;
+      const int cx = ax / SIDE;
+      const int cy = ay / SIDE;
+      const int px = ax % SIDE;
+      const int py = ay % SIDE;
       const Rgb c = (cx == 1 && cy == 0) ? food(px, py) : snake(px, py);
       const bool clear = c == KEY;
       rgba.insert(rgba.end(), {clear ? std::uint8_t{0} : c.r, clear ? std::uint8_t{0} : c.g,
@@ -91,8 +93,10 @@ int main(int argc, char** argv) {
   try {
     CBmpWriter::write(folder + "/food.bmp", CBmpWriter::encode(SIDE, SIDE, 24, food));
     CBmpWriter::write(folder + "/snake.bmp", CBmpWriter::encode(SIDE, SIDE, 24, snake));
-    CBmpWriter::write(folder + "/morvex-32.png", icon(1));
-    CBmpWriter::write(folder + "/morvex-64.png", icon(2));
+    // The sizes a desktop's icon theme looks for, in pixels.
+    for (int side : {32, 48, 64, 128}) {
+      CBmpWriter::write(folder + "/morvex-" + std::to_string(side) + ".png", icon(side));
+    }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "make_art: %s\n", e.what());
     return 1;

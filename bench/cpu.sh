@@ -11,11 +11,7 @@ ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 "$game" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
-for _ in $(seq 200); do
-  id=$(xdotool search --onlyvisible --name '^Morvex$' 2>/dev/null | head -n 1) && [ -n "$id" ] && break
-  sleep 0.05
-done
-[ -n "${id:-}" ] || { echo "cpu.sh: no game window" >&2; exit 1; }
+id=$("$(dirname "$0")/../scripts/wait-window" Morvex)
 xdotool windowfocus --sync "$id"
 server=$(pgrep -n Xvfb || true)
 

@@ -41,10 +41,7 @@ start() {
 
 # window NAME: the id of the visible window with exactly this name, polled.
 window() {
-  local id=
-  find_it() { id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$id" ]; }
-  poll 30 find_it "$1" || fail "no window named '$1' appeared"
-  echo "$id"
+  "$(dirname "$0")/../../scripts/wait-window" "$1" 30 || fail "no window named '$1' appeared"
 }
 
 # finish EXPECTED: waits for the game to end and checks its exit status.
