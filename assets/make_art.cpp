@@ -1,10 +1,11 @@
 // Draws the game's two 16 x 16 cell images, pixel by pixel, and writes them
 // as 24-bit bitmaps, with the desktop icons made from them (PNG, 32, 48, 64
-// and 128 pixels square): make_art [folder]. Magenta (255, 0, 255) is where the board shows
+// and 128 pixels square, under icons/hicolor/): make_art [folder]. Magenta (255, 0, 255) is where the board shows
 // through; in the icons it is transparent.
 #include <cmath>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -93,9 +94,13 @@ int main(int argc, char** argv) {
   try {
     CBmpWriter::write(folder + "/food.bmp", CBmpWriter::encode(SIDE, SIDE, 24, food));
     CBmpWriter::write(folder + "/snake.bmp", CBmpWriter::encode(SIDE, SIDE, 24, snake));
-    // The sizes a desktop's icon theme looks for, in pixels.
+    // The sizes a desktop's icon theme looks for, in pixels, laid out as the
+    // theme's folders so they install as they are.
     for (int side : {32, 48, 64, 128}) {
-      CBmpWriter::write(folder + "/morvex-" + std::to_string(side) + ".png", icon(side));
+      const std::string size = std::to_string(side);
+      const std::string apps = folder + "/icons/hicolor/" + size + "x" + size + "/apps";
+      std::filesystem::create_directories(apps);
+      CBmpWriter::write(apps + "/morvex.png", icon(side));
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "make_art: %s\n", e.what());
