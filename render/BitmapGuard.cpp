@@ -1,13 +1,14 @@
 #include "render/BitmapGuard.h"
 
+#include <SDL.h>
+
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 
 namespace {
 
 // Offsets in a Windows bitmap file, in bytes.
-constexpr std::streamoff INFO_HEADER = 14;     // after "BM", file size, reserved, pixel offset
+constexpr int INFO_HEADER = 14;                // after "BM", file size, reserved, pixel offset
 constexpr std::int64_t CORE_HEADER_SIZE = 12;  // OS/2 header with 16-bit sides
 
 std::int64_t little(const unsigned char* p, int bytes, bool isSigned) {
@@ -23,10 +24,11 @@ std::int64_t little(const unsigned char* p, int bytes, bool isSigned) {
 
 }  // namespace
 
-std::string bitmapRefusal(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+std::string bitmapRefusal(SDL_RWops* stream, const std::string& name) {
   unsigned char header[26] = {};
-  if (!file.read(reinterpret_cast<char*>(header), sizeof header) || header[0] != 'B' || header[1] != 'M') {
+  const int got = SDL_RWread(stream, header, sizeof header, 1);
+  SDL_RWseek(stream, 0, RW_SEEK_SET);
+  if (got != 1 || header[0] != 'B' || header[1] != 'M') {
     return "";
   }
   const unsigned char* info = header + INFO_HEADER;
@@ -40,7 +42,7 @@ std::string bitmapRefusal(const std::string& path) {
     height = std::llabs(little(info + 8, 4, true));  // negative: stored top row first
   }
   if (width <= 0 || width > MAX_BITMAP_SIDE || height > MAX_BITMAP_SIDE) {
-    return "Refusing " + path + ": its header claims " + std::to_string(width) + " x " + std::to_string(height) +
+    return "Refusing " + name + ": its header claims " + std::to_string(width) + " x " + std::to_string(height) +
            " pixels; bitmaps may be 1 to " + std::to_string(MAX_BITMAP_SIDE) + " pixels a side";
   }
   return "";

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/DataFile.h"
 #include "platform/SDLTTFError.h"
 #include "render/PowerOfTwo.h"
 #include "render/Surface.h"
@@ -41,6 +42,23 @@ CFont::Glyph renderGlyph(TTF_Font* font, char c) {
 
 }  // namespace
 
+std::vector<std::uint8_t> CFont::coverage(const SDL_Surface* surface, int textureWidth, int textureHeight) {
+  std::vector<std::uint8_t> alpha(static_cast<std::size_t>(textureWidth) * static_cast<std::size_t>(textureHeight), 0);
+  if (surface == nullptr || surface->format->BytesPerPixel != 1 || surface->format->palette == nullptr) {
+    return alpha;
+  }
+  const SDL_Palette* palette = surface->format->palette;
+  for (int y = 0; y < surface->h && y < textureHeight; ++y) {
+    const auto* row = static_cast<const std::uint8_t*>(surface->pixels) + y * surface->pitch;
+    for (int x = 0; x < surface->w && x < textureWidth; ++x) {
+      const std::uint8_t index = row[x];
+      alpha[static_cast<std::size_t>(y) * static_cast<std::size_t>(textureWidth) + static_cast<std::size_t>(x)] =
+          index < palette->ncolors ? palette->colors[index].r : 0;
+    }
+  }
+  return alpha;
+}
+
 CFont::Glyph CFont::makeGlyph(const SDL_Surface* surface) {
   Glyph glyph;
   // A character the font could not render stays an empty glyph: drawn as nothing.
@@ -56,16 +74,7 @@ CFont::Glyph CFont::makeGlyph(const SDL_Surface* surface) {
   glyph.maxU = static_cast<float>(w) / static_cast<float>(pw);
   glyph.maxV = static_cast<float>(h) / static_cast<float>(ph);
 
-  std::vector<std::uint8_t> alpha(static_cast<std::size_t>(pw) * static_cast<std::size_t>(ph), 0);
-  const SDL_Palette* palette = surface->format->palette;
-  for (int y = 0; y < h; ++y) {
-    const auto* row = static_cast<const std::uint8_t*>(surface->pixels) + y * surface->pitch;
-    for (int x = 0; x < w; ++x) {
-      const std::uint8_t index = row[x];
-      alpha[static_cast<std::size_t>(y) * static_cast<std::size_t>(pw) + static_cast<std::size_t>(x)] =
-          index < palette->ncolors ? palette->colors[index].r : 0;
-    }
-  }
+  const std::vector<std::uint8_t> alpha = coverage(surface, pw, ph);
 
   const CUnpackAlignment byteRows;
   glGenTextures(1, &glyph.texture);
@@ -77,7 +86,13 @@ CFont::Glyph CFont::makeGlyph(const SDL_Surface* surface) {
 }
 
 CFont::CFont(CWindow* window, const std::string& path, int pointSize) : window(window) {
-  const std::unique_ptr<TTF_Font, decltype(&TTF_CloseFont)> font(TTF_OpenFont(path.c_str(), pointSize), TTF_CloseFont);
+  CDataFile data(path);
+  if (!data.refusal().empty()) {
+    SDL_SetError("%s", data.refusal().c_str());
+    throw CSDLTTFError("TTF_OpenFont");
+  }
+  const std::unique_ptr<TTF_Font, decltype(&TTF_CloseFont)> font(TTF_OpenFontRW(data.release(), 1, pointSize),
+                                                                 TTF_CloseFont);
   if (!font) {
     throw CSDLTTFError("TTF_OpenFont");
   }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class CWindow;
 struct SDL_Surface;
@@ -40,6 +42,9 @@ public:
   // Turns one character rendered in solid mode (8-bit, palettised, coverage in
   // the palette's red) into an alpha texture; no surface gives an empty glyph.
   static Glyph makeGlyph(const SDL_Surface* rendered);
+  // The coverage of such a character as alpha bytes, 255 or 0, in the
+  // top-left corner of a textureWidth x textureHeight texture.
+  static std::vector<std::uint8_t> coverage(const SDL_Surface* rendered, int textureWidth, int textureHeight);
 
   const Glyph& glyph(unsigned char c) const { return glyphs[c - FIRST_GLYPH_CHAR]; }
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+struct SDL_RWops;
+
+// A data file opened for SDL to read. Only regular files are accepted, and
+// opening never waits: a named pipe with no writer, a device or a socket in
+// a data file's place is refused at once instead of freezing start-up.
+class CDataFile {
+public:
+  explicit CDataFile(const std::string& path);
+  ~CDataFile();
+  CDataFile(const CDataFile&) = delete;
+  CDataFile& operator=(const CDataFile&) = delete;
+
+  // Why the file could not be opened; empty when it was.
+  const std::string& refusal() const { return reason; }
+  // The open file as an SDL stream that closes the file when SDL closes the
+  // stream; from here on the caller owns it. Null when the file was refused.
+  SDL_RWops* release();
+
+private:
+  SDL_RWops* stream = nullptr;
+  std::string reason;
+};
