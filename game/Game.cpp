@@ -31,6 +31,8 @@ CGame::CGame() : window(WINDOW_SIZE, WINDOW_SIZE, "Morvex") {
   foodTexture = std::make_unique<CTexture>(&window, "food");
   snakeTexture = std::make_unique<CTexture>(&window, "snake");
   font = std::make_unique<CFont>(&window, "verdana.ttf", FONT_SIZE);
+  // From here on SDL's handlers turn the signals into a quit, as Escape does.
+  startupSignals.end();
 }
 
 // The textures and the font go before the window, by member order.

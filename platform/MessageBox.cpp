@@ -4,10 +4,13 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
+#include <poll.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+#include "platform/SignalWatch.h"
 
 namespace {
 
@@ -124,9 +127,17 @@ void showMessageBox(const std::string& title, const std::string& text) {
   XSetFont(display, gc, font->fid);
   XMapRaised(display, window);
 
+  // A logout or kill must not wait for someone to click OK.
+  const CSignalWatch stop;
   bool pressed = false;
   bool done = false;
   while (!done) {
+    if (XPending(display) == 0) {
+      pollfd ready[2] = {{ConnectionNumber(display), POLLIN, 0}, {stop.fd(), POLLIN, 0}};
+      poll(ready, stop.fd() >= 0 ? 2 : 1, -1);
+      done = stop.arrived();
+      continue;
+    }
     XEvent event;
     XNextEvent(display, &event);
     switch (event.type) {

@@ -9,6 +9,7 @@
 
 #include "platform/SDLError.h"
 #include "platform/SDLTTFError.h"
+#include "platform/XErrorTrap.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ CSDLSystem::CSDLSystem() {
     throw CSDLError("SDL_Init");
   }
   std::atexit(SDL_Quit);
+  CXErrorTrap::watchDisplay();
   if (TTF_Init() < 0) {
     throw CSDLTTFError("TTF_Init");
   }

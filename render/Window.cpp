@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include "platform/SDLError.h"
+#include "platform/XErrorTrap.h"
 
 CWindow::CWindow(int width, int height, const std::string& caption) {
   // The caption goes first so the window carries it from the moment it appears.
@@ -15,10 +16,14 @@ CWindow::CWindow(int width, int height, const std::string& caption) {
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 32);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
 
+  // An OpenGL driver that cannot make a context may say so only through an
+  // X error, after the video mode seems to be set.
+  const CXErrorTrap trap;
   screen = SDL_SetVideoMode(width, height, 32, SDL_OPENGL);
   if (screen == nullptr) {
     throw CSDLError("SDL_SetVideoMode");
   }
+  trap.check("SDL_SetVideoMode");
 
   glViewport(0, 0, width, height);
   // SDL on SDL2 may hand back the OpenGL context of an earlier video mode, so
