@@ -53,6 +53,25 @@ finish() {
   [ "$status" -eq "$1" ] || fail "exit status $status, expected $1 (stderr: $(cat "$work/stderr"))"
 }
 
+# ends_within SECONDS EXPECTED: the game ends within SECONDS (fractions
+# allowed) with status EXPECTED, and leaves no process behind.
+ends_within() {
+  local deadline
+  deadline=$(awk -v now="$(date +%s.%N)" -v s="$1" 'BEGIN { printf "%.3f", now + s }')
+  while kill -0 "$pid" 2>/dev/null; do
+    awk -v now="$(date +%s.%N)" -v d="$deadline" 'BEGIN { exit !(now > d) }' &&
+      fail "the game still runs $1 s later (state $(ps -o stat=,pcpu= -p "$pid"))"
+    sleep 0.02
+  done
+  finish "$2"
+}
+
+# lost_display: the one line the game leaves when its display goes.
+lost_display() {
+  grep -q "^Morvex: lost the" "$work/stderr" || fail "standard error: $(cat "$work/stderr")"
+  [ "$(grep -c . "$work/stderr")" -eq 1 ] || fail "more than one line on standard error: $(cat "$work/stderr")"
+}
+
 press() {
   xdotool windowfocus --sync "$1" || fail "cannot focus window $1"
   shift
@@ -185,6 +204,53 @@ case "${1:?case}" in
     data "$work/d" snake.bmp
     printf 'BM%s' "$(head -c 40 /dev/zero | tr '\0' 'x')" >"$work/d/snake.bmp"
     error_box "$work/d" "SDL_LoadBitmap: " return
+    ;;
+  server-killed)
+    # A server of its own, so that killing it harms no other test.
+    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    server=$!
+    poll 10 test -s "$work/display" || fail "no X server of its own"
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    start "$DATA"
+    id=$(window Morvex)
+    kill -9 "$server"
+    ends_within 1 1
+    lost_display
+    ;;
+  window-killed)
+    start "$DATA"
+    id=$(window Morvex)
+    xdotool windowkill "$id"
+    ends_within 1 1
+    lost_display
+    ;;
+  sigterm-at-notice)
+    data "$work/d" food.bmp
+    start "$work/d"
+    window "Exception caught" >/dev/null
+    kill -TERM "$pid"
+    ends_within 1 1
+    ;;
+  pipe-food | pipe-snake | pipe-font)
+    file=${1#pipe-}
+    file=${file/font/verdana.ttf}
+    file=${file/%food/food.bmp}
+    file=${file/%snake/snake.bmp}
+    data "$work/d" "$file"
+    mkfifo "$work/d/$file"
+    case $file in *.ttf) context="TTF_OpenFont" ;; *) context="SDL_LoadBitmap" ;; esac
+    error_box "$work/d" "$context: Refusing $file: it is a named pipe, not a regular file" return
+    ;;
+  broken-gl-driver)
+    export LIBGL_DRIVERS_PATH=/nonexistent LIBGL_ALWAYS_SOFTWARE=1
+    error_box "$DATA" "SDL_SetVideoMode: " escape
+    ;;
+  stderr-closed)
+    # The reader is gone before the game has anything to say.
+    { (cd "$DATA" && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 30 "$MORVEX"); echo $? >"$work/status"; } 2>&1 |
+      true
+    poll 30 test -s "$work/status" || fail "no status"
+    [ "$(cat "$work/status")" -eq 1 ] || fail "exit status $(cat "$work/status") with standard error closed"
     ;;
   no-display)
     (cd "$DATA" && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 30 "$MORVEX") 2>"$work/stderr"
