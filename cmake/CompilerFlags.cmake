@@ -16,6 +16,15 @@ if(MORVEX_SANITIZE)
   target_link_options(morvex_flags INTERFACE ${_san})
 endif()
 
+# Coverage for libFuzzer and its sanitizers, on everything the fuzz targets
+# link; needs clang.
+option(MORVEX_FUZZ "Build the libFuzzer targets (clang only)" OFF)
+if(MORVEX_FUZZ)
+  target_compile_options(morvex_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                                                -fno-sanitize-recover=undefined)
+  target_link_options(morvex_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
 # Hardening as Debian builds its packages: stack protection, fortified libc
 # calls (these need optimisation, so not in Debug builds) and a read-only
 # relocation table bound at start-up. A build whose flags already choose a

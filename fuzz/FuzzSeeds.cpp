@@ -1,0 +1,35 @@
+// Writes the fuzzers' first inputs, all made here: fuzz_seeds FOLDER writes
+// FOLDER/bitmap/ (the game's two cells at every depth the loader reads, and
+// odd sizes) and FOLDER/font/ (a minimal TrueType font).
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+
+#include "assets/BmpWriter.h"
+#include "fuzz/TrueTypeSeed.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: fuzz_seeds FOLDER\n");
+    return 2;
+  }
+  const std::string folder = argv[1];
+  try {
+    std::filesystem::create_directories(folder + "/bitmap");
+    std::filesystem::create_directories(folder + "/font");
+    // A checker of magenta and green: both the colour key and a colour.
+    auto checker = [](int x, int y) { return (x + y) % 2 ? Rgb{255, 0, 255} : Rgb{40, 200, 60}; };
+    for (int bits : {1, 8, 16, 24, 32}) {
+      for (auto [w, h] : {std::pair{16, 16}, std::pair{3, 17}, std::pair{1, 1}}) {
+        const std::string name = std::to_string(w) + "x" + std::to_string(h) + "-" + std::to_string(bits) + ".bmp";
+        CBmpWriter::write(folder + "/bitmap/" + name, CBmpWriter::encode(w, h, bits, checker));
+      }
+    }
+    CBmpWriter::write(folder + "/font/square.ttf", CTrueTypeSeed::font());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "fuzz_seeds: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
