@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -31,14 +32,12 @@ private:
   GLint saved = 4;
 };
 
-CFont::Glyph renderGlyph(TTF_Font* font, char c) {
-  const char text[2] = {c, '\0'};
-  // Solid mode paints the glyph in the foreground colour and the background
-  // in its inverse, so the red channel alone is the coverage: 255 or 0.
-  const SDL_Color red = {255, 0, 0, 0};
-  const CSurface surface(TTF_RenderText_Solid(font, text, red));
-  return CFont::makeGlyph(surface.get());
-}
+// Texels between neighbouring glyphs, and around the edge of the texture:
+// the linear filter then never reaches into a neighbour, nor across the
+// texture's edge to the far side.
+constexpr int PADDING = 1;
+// Width of the shared texture, in texels; wider only for a larger glyph.
+constexpr int ATLAS_WIDTH = 256;
 
 }  // namespace
 
@@ -59,30 +58,80 @@ std::vector<std::uint8_t> CFont::coverage(const SDL_Surface* surface, int textur
   return alpha;
 }
 
-CFont::Glyph CFont::makeGlyph(const SDL_Surface* surface) {
-  Glyph glyph;
-  // A character the font could not render stays an empty glyph: drawn as nothing.
-  if (surface == nullptr || surface->format->BytesPerPixel != 1 || surface->format->palette == nullptr) {
-    return glyph;
+std::vector<CFont::Glyph> CFont::makeGlyphs(const std::vector<const SDL_Surface*>& rendered) {
+  auto usable = [](const SDL_Surface* s) {
+    return s != nullptr && s->format->BytesPerPixel == 1 && s->format->palette != nullptr && s->w > 0 && s->h > 0;
+  };
+  // Shelves from the top left, a row of glyphs at a time.
+  int width = ATLAS_WIDTH;
+  for (const SDL_Surface* s : rendered) {
+    if (usable(s)) {
+      width = std::max(width, nextPowerOfTwo(s->w + 2 * PADDING));
+    }
   }
-  const int w = surface->w;
-  const int h = surface->h;
-  const int pw = nextPowerOfTwo(w);
-  const int ph = nextPowerOfTwo(h);
-  glyph.width = w;
-  glyph.height = h;
-  glyph.maxU = static_cast<float>(w) / static_cast<float>(pw);
-  glyph.maxV = static_cast<float>(h) / static_cast<float>(ph);
+  struct Place {
+    int x;
+    int y;
+  };
+  std::vector<Place> places;
+  int x = PADDING;
+  int y = PADDING;
+  int shelf = 0;
+  for (const SDL_Surface* s : rendered) {
+    if (!usable(s)) {
+      places.push_back({0, 0});
+      continue;
+    }
+    if (x + s->w + PADDING > width) {
+      x = PADDING;
+      y += shelf + PADDING;
+      shelf = 0;
+    }
+    places.push_back({x, y});
+    x += s->w + PADDING;
+    shelf = std::max(shelf, s->h);
+  }
+  const int height = nextPowerOfTwo(y + shelf + PADDING);
 
-  const std::vector<std::uint8_t> alpha = coverage(surface, pw, ph);
+  std::vector<std::uint8_t> alpha(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+  std::vector<Glyph> glyphs(rendered.size());
+  bool any = false;
+  for (std::size_t i = 0; i < rendered.size(); ++i) {
+    const SDL_Surface* s = rendered[i];
+    if (!usable(s)) {
+      continue;  // a character the font could not render stays empty: drawn as nothing
+    }
+    any = true;
+    const std::vector<std::uint8_t> own = coverage(s, s->w, s->h);
+    for (int row = 0; row < s->h; ++row) {
+      std::copy_n(own.begin() + static_cast<std::ptrdiff_t>(row) * s->w, s->w,
+                  alpha.begin() + static_cast<std::ptrdiff_t>(places[i].y + row) * width + places[i].x);
+    }
+    Glyph& g = glyphs[i];
+    g.width = s->w;
+    g.height = s->h;
+    g.minU = static_cast<float>(places[i].x) / static_cast<float>(width);
+    g.maxU = static_cast<float>(places[i].x + s->w) / static_cast<float>(width);
+    g.minV = static_cast<float>(places[i].y) / static_cast<float>(height);
+    g.maxV = static_cast<float>(places[i].y + s->h) / static_cast<float>(height);
+  }
+  if (!any) {
+    return glyphs;
+  }
 
+  unsigned texture = 0;
   const CUnpackAlignment byteRows;
-  glGenTextures(1, &glyph.texture);
-  glBindTexture(GL_TEXTURE_2D, glyph.texture);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA8, pw, ph, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
+  glGenTextures(1, &texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA8, width, height, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  return glyph;
+  for (Glyph& g : glyphs) {
+    if (g.width > 0) {
+      g.texture = texture;
+    }
+  }
+  return glyphs;
 }
 
 CFont::CFont(CWindow* window, const std::string& path, int pointSize) : window(window) {
@@ -96,29 +145,42 @@ CFont::CFont(CWindow* window, const std::string& path, int pointSize) : window(w
   if (!font) {
     throw CSDLTTFError("TTF_OpenFont");
   }
-  for (int i = 0; i < GLYPH_COUNT; ++i) {
-    glyphs[static_cast<std::size_t>(i)] = renderGlyph(font.get(), static_cast<char>(FIRST_GLYPH_CHAR + i));
+  // Solid mode paints the glyph in the foreground colour and the background
+  // in its inverse, so the red channel alone is the coverage: 255 or 0.
+  const SDL_Color red = {255, 0, 0, 0};
+  std::vector<CSurface> rendered;
+  std::vector<const SDL_Surface*> surfaces;
+  for (int c = FIRST_GLYPH_CHAR; c < FIRST_GLYPH_CHAR + GLYPH_COUNT; ++c) {
+    const char text[2] = {static_cast<char>(c), '\0'};
+    rendered.emplace_back(TTF_RenderText_Solid(font.get(), text, red));
+    surfaces.push_back(rendered.back().get());
+  }
+  const std::vector<Glyph> made = makeGlyphs(surfaces);
+  std::copy(made.begin(), made.end(), glyphs.begin());
+  for (const Glyph& g : glyphs) {
+    atlas = std::max(atlas, g.texture);  // all the same, or 0 for empty glyphs
   }
 }
 
 void CFont::draw(int x, int y, const std::string& text) const {
-  // The outer matrix restores the caller's; the inner one marks the start of
-  // the current line, so a line feed returns the pen to x.
   glPushMatrix();
   glTranslated(x, y, 0);
-  glPushMatrix();
   glEnable(GL_TEXTURE_2D);
   glEnable(GL_BLEND);
   glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
   // Left in force afterwards: the help box relies on it.
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glColor3f(1, 1, 1);
+  // Every glyph lives in the same texture, so one bind serves the whole text.
+  glBindTexture(GL_TEXTURE_2D, atlas);
+  glBegin(GL_QUADS);
+  int penX = 0;
+  int penY = 0;
   for (const char ch : text) {
     const auto b = static_cast<unsigned char>(ch);
     if (b == '\n') {
-      glPopMatrix();
-      glTranslated(0, LINE_HEIGHT, 0);
-      glPushMatrix();
+      penX = 0;
+      penY += LINE_HEIGHT;
       continue;
     }
     if (b < FIRST_GLYPH_CHAR || b >= FIRST_GLYPH_CHAR + GLYPH_COUNT) {
@@ -128,21 +190,18 @@ void CFont::draw(int x, int y, const std::string& text) const {
     if (g.texture == 0) {
       continue;
     }
-    glBindTexture(GL_TEXTURE_2D, g.texture);
-    glBegin(GL_QUADS);
     glTexCoord2f(g.minU, g.minV);
-    glVertex2i(0, 0);
+    glVertex2i(penX, penY);
     glTexCoord2f(g.maxU, g.minV);
-    glVertex2i(g.width, 0);
+    glVertex2i(penX + g.width, penY);
     glTexCoord2f(g.maxU, g.maxV);
-    glVertex2i(g.width, g.height);
+    glVertex2i(penX + g.width, penY + g.height);
     glTexCoord2f(g.minU, g.maxV);
-    glVertex2i(0, g.height);
-    glEnd();
-    glTranslated(g.width, 0, 0);
+    glVertex2i(penX, penY + g.height);
+    penX += g.width;
   }
+  glEnd();
   glDisable(GL_TEXTURE_2D);
   glDisable(GL_BLEND);
-  glPopMatrix();
   glPopMatrix();
 }

@@ -14,11 +14,13 @@ constexpr int GLYPH_COUNT = 96;
 // Pixels from one line of text to the next, whatever the face.
 constexpr int LINE_HEIGHT = 12;
 
-// A TrueType font rendered once into one alpha texture per printable
-// character, then drawn as white text with a fixed line step.
+// A TrueType font rendered once into one alpha texture holding every
+// printable character, then drawn as white text with a fixed line step, a
+// whole text with one bind and one run of quads.
 class CFont {
 public:
-  // One pre-rendered character; texture 0 and width 0 when it could not be rendered.
+  // One pre-rendered character: its place in the shared texture, in texture
+  // coordinates. Texture 0 and width 0 when it could not be rendered.
   struct Glyph {
     unsigned texture = 0;
     int width = 0;  // also the pen's advance, in pixels
@@ -39,9 +41,10 @@ public:
   // a new line, bytes outside 32..127 other than that are skipped.
   virtual void draw(int x, int y, const std::string& text) const;
 
-  // Turns one character rendered in solid mode (8-bit, palettised, coverage in
-  // the palette's red) into an alpha texture; no surface gives an empty glyph.
-  static Glyph makeGlyph(const SDL_Surface* rendered);
+  // Packs characters rendered in solid mode (8-bit, palettised, coverage in
+  // the palette's red) into one new alpha texture, in order; a null surface
+  // gives an empty glyph.
+  static std::vector<Glyph> makeGlyphs(const std::vector<const SDL_Surface*>& rendered);
   // The coverage of such a character as alpha bytes, 255 or 0, in the
   // top-left corner of a textureWidth x textureHeight texture.
   static std::vector<std::uint8_t> coverage(const SDL_Surface* rendered, int textureWidth, int textureHeight);
@@ -53,4 +56,6 @@ private:
   // through it, but it ties the texture's life to that context.
   [[maybe_unused]] CWindow* window;
   std::array<Glyph, GLYPH_COUNT> glyphs;
+  // The one texture every glyph is drawn from; 0 if no character rendered.
+  unsigned atlas = 0;
 };

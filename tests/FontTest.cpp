@@ -12,6 +12,7 @@
 #include "render/Font.h"
 #include "render/PowerOfTwo.h"
 #include "render/Surface.h"
+#include "tests/OneTexturePerGlyph.h"
 #include "tests/TempDir.h"
 #include "tests/WindowFixture.h"
 
@@ -60,10 +61,40 @@ TEST_F(FontTest, PenAdvancesByGlyphWidthAndLineFeedsStepTwelvePixelsDown) {
   const int a = width('A');
   ASSERT_GT(a, 0);
   expectLaidOutAs("AB", {{"A", {0, 0}}, {"B", {a, 0}}});
-  expectLaidOutAs("A\nB", {{"A", {0, 0}}, {"B", {0, LINE_HEIGHT}}});
-  expectLaidOutAs("A\n\nB", {{"A", {0, 0}}, {"B", {0, 2 * LINE_HEIGHT}}});
-  expectLaidOutAs("AB\nCD", {{"AB", {0, 0}}, {"C", {0, LINE_HEIGHT}}, {"D", {width('C'), LINE_HEIGHT}}});
+  expectLaidOutAs("A\nB", {{"A", {0, 0}}, {"B", {0, 12}}});
+  expectLaidOutAs("A\n\nB", {{"A", {0, 0}}, {"B", {0, 24}}});
+  expectLaidOutAs("AB\nCD", {{"AB", {0, 0}}, {"C", {0, 12}}, {"D", {width('C'), 12}}});
   expectLaidOutAs("  X", {{"X", {2 * width(' '), 0}}});
+}
+
+TEST_F(FontTest, OneTextureForAllGlyphsDrawsTheSamePixelsAsOneTexturePerGlyph) {
+  const COneTexturePerGlyph before(FONT, 12);
+  std::string printable;
+  for (int c = 32; c < 128; ++c) {
+    printable += static_cast<char>(c);
+  }
+  const std::string help =
+      "  Made by Dask (code) & Tumi (gfx)\n\nKeys:\n  Arrow Keys - Move around\n  F1 - Show help\n"
+      "  PAUSE - Pause the game\n\nThanks to:\n  Orrin & Velm & Pasko & Quorl\n"
+      "  Sarnet & Jubo & Mirelo & Fennick & Tavrin\n  and everyone else in #rookienest";
+  const struct {
+    int x, y;
+    std::string text;
+  } texts[] = {
+      {0, 0, printable.substr(0, 48)},
+      {3, 30, printable.substr(48)},
+      {10, 10, help},
+      {5, 192, "YOU DIED! PRESS [SPACE] TO PLAY AGAIN!"},
+      {309, 5, "Score: 2865"},
+      {0, 0, "PAUSED!!"},
+      {7, 300, "  two\n\n lines\t\r" + std::string(1, '\0') + "\x80\xFFskipped\n"},
+      {-4, 370, "clipped at the edges of the window, on both sides of it"},
+  };
+  for (const auto& t : texts) {
+    const CGlFrame batched = drawn([&] { font->draw(t.x, t.y, t.text); });
+    const CGlFrame oneByOne = drawn([&] { before.draw(t.x, t.y, t.text); });
+    EXPECT_TRUE(batched == oneByOne) << "'" << t.text << "' at (" << t.x << ", " << t.y << ") differs";
+  }
 }
 
 TEST_F(FontTest, BytesWithoutGlyphsAreSkippedWithoutMovingThePen) {
@@ -103,24 +134,47 @@ TEST_F(FontTest, DrawingLeavesMatricesAndSwitchesAsFoundAndSetsTheBlendFunction)
   EXPECT_EQ(alignment, 4) << "building the glyphs restores the unpack alignment";
 }
 
-TEST_F(FontTest, EveryPrintableCharacterHasAGlyph) {
+TEST_F(FontTest, EveryPrintableCharacterHasItsOwnPaddedPlaceInOneTexture) {
+  const unsigned atlas = font->glyph('A').texture;
+  ASSERT_NE(atlas, 0u);
+  glBindTexture(GL_TEXTURE_2D, atlas);
+  GLint w = 0;
+  GLint h = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+  struct Rect {
+    int x0, y0, x1, y1;
+  };
+  std::vector<Rect> taken;
   for (int c = FIRST_GLYPH_CHAR; c < FIRST_GLYPH_CHAR + GLYPH_COUNT; ++c) {
     const CFont::Glyph& g = font->glyph(static_cast<unsigned char>(c));
-    EXPECT_NE(g.texture, 0u) << "char " << c;
-    EXPECT_GT(g.width, 0) << "char " << c;
-    EXPECT_GT(g.height, 0) << "char " << c;
-    EXPECT_FLOAT_EQ(g.maxU, static_cast<float>(g.width) / static_cast<float>(nextPowerOfTwo(g.width)));
-    EXPECT_FLOAT_EQ(g.maxV, static_cast<float>(g.height) / static_cast<float>(nextPowerOfTwo(g.height)));
+    EXPECT_EQ(g.texture, atlas) << "char " << c;
+    ASSERT_GT(g.width, 0) << "char " << c;
+    ASSERT_GT(g.height, 0) << "char " << c;
+    // Texel edges, exactly: the quad maps one texel onto one pixel.
+    const Rect r{static_cast<int>(g.minU * w), static_cast<int>(g.minV * h), static_cast<int>(g.maxU * w),
+                 static_cast<int>(g.maxV * h)};
+    EXPECT_FLOAT_EQ(g.minU * w, r.x0) << "char " << c;
+    EXPECT_EQ(r.x1 - r.x0, g.width) << "char " << c;
+    EXPECT_EQ(r.y1 - r.y0, g.height) << "char " << c;
+    // At least one empty texel all round, so the linear filter never mixes in
+    // a neighbour or wraps to the far edge.
+    EXPECT_TRUE(r.x0 >= 1 && r.y0 >= 1 && r.x1 <= w - 1 && r.y1 <= h - 1) << "char " << c;
+    for (const Rect& o : taken) {
+      EXPECT_TRUE(r.x1 < o.x0 || o.x1 < r.x0 || r.y1 < o.y0 || o.y1 < r.y0) << "char " << c << " touches another";
+    }
+    taken.push_back(r);
   }
 }
 
 TEST_F(FontTest, AFailedRenderingBecomesAnEmptyGlyph) {
-  const CFont::Glyph g = CFont::makeGlyph(nullptr);
-  EXPECT_EQ(g.texture, 0u);
-  EXPECT_EQ(g.width, 0);
+  const std::vector<CFont::Glyph> g = CFont::makeGlyphs({nullptr});
+  ASSERT_EQ(g.size(), 1u);
+  EXPECT_EQ(g[0].texture, 0u);
+  EXPECT_EQ(g[0].width, 0);
 }
 
-TEST_F(FontTest, AGlyphTwoTexelsWideUploadsRowByRow) {
+TEST_F(FontTest, AGlyphTwoTexelsWideIsStoredRowByRow) {
   const CSurface surface(SDL_CreateRGBSurface(SDL_SWSURFACE, 2, 3, 8, 0, 0, 0, 0));
   ASSERT_TRUE(surface);
   SDL_Color colours[2] = {{0, 0, 0, 0}, {255, 0, 0, 0}};
@@ -131,20 +185,26 @@ TEST_F(FontTest, AGlyphTwoTexelsWideUploadsRowByRow) {
       static_cast<std::uint8_t*>(surface->pixels)[y * surface->pitch + x] = pattern[y][x];
     }
   }
-  const CFont::Glyph g = CFont::makeGlyph(surface.get());
+  const std::vector<CFont::Glyph> made = CFont::makeGlyphs({nullptr, surface.get()});
+  const CFont::Glyph& g = made[1];
   ASSERT_NE(g.texture, 0u);
   EXPECT_EQ(g.width, 2);
   EXPECT_EQ(g.height, 3);
-  EXPECT_FLOAT_EQ(g.maxU, 1.0f);
-  EXPECT_FLOAT_EQ(g.maxV, 0.75f);
 
   glBindTexture(GL_TEXTURE_2D, g.texture);
-  std::vector<std::uint8_t> texels(2 * 4);
+  GLint w = 0;
+  GLint h = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+  std::vector<std::uint8_t> texels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, texels.data());
+  const int x0 = static_cast<int>(g.minU * w);
+  const int y0 = static_cast<int>(g.minV * h);
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 2; ++x) {
-      EXPECT_EQ(texels[y * 2 + x], pattern[y][x] ? 255 : 0) << "texel " << x << "," << y;
+      EXPECT_EQ(texels[static_cast<std::size_t>((y0 + y) * w + x0 + x)], pattern[y][x] ? 255 : 0)
+          << "texel " << x << "," << y;
     }
   }
 }

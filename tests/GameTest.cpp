@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -92,7 +93,15 @@ protected:
       glVertex2i(5, 155);
       glEnd();
       glDisable(GL_BLEND);
-      font->draw(10, 10, HELP);
+      // A line at a time, 12 pixels apart, so the expected frame does not
+      // lean on the font's own line step.
+      const std::string help = HELP;
+      std::size_t from = 0;
+      for (int line = 0; from <= help.size(); ++line) {
+        const std::size_t end = std::min(help.find('\n', from), help.size());
+        font->draw(10, 10 + 12 * line, help.substr(from, end - from));
+        from = end + 1;
+      }
     }
     return CGlFrame(SIZE, SIZE);
   }
