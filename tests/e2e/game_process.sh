@@ -58,7 +58,8 @@ finish() {
 ends_within() {
   local deadline
   deadline=$(awk -v now="$(date +%s.%N)" -v s="$1" 'BEGIN { printf "%.3f", now + s }')
-  while kill -0 "$pid" 2>/dev/null; do
+  # A zombie has ended; it only waits for this shell to collect its status.
+  while kill -0 "$pid" 2>/dev/null && [[ "$(ps -o stat= -p "$pid")" != Z* ]]; do
     awk -v now="$(date +%s.%N)" -v d="$deadline" 'BEGIN { exit !(now > d) }' &&
       fail "the game still runs $1 s later (state $(ps -o stat=,pcpu= -p "$pid"))"
     sleep 0.02
