@@ -10,6 +10,7 @@
 #include "bench/Stats.h"
 #include "game/Game.h"
 #include "tests/BoardBuilder.h"
+#include "tests/OneTexturePerGlyph.h"
 
 namespace {
 
@@ -57,6 +58,27 @@ int main() {
     CBoardBuilder(game).snake(serpentine()).dead(true).paused(true).helpShown(true);
     const auto [worst, worstFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, gamePass);
     printRow("worst: 576 segments, help, notices, score 2865", worst, worstFloor, "ms");
+
+    // The status layer alone over the same clear and flip, with the text
+    // drawn as it was (a texture, a bind and a quad per character) and as it
+    // is (one texture, one run of quads a text).
+    const COneTexturePerGlyph perGlyph("verdana.ttf", 12);
+    const CFont batched(&window, "verdana.ttf", 12);
+    auto statusLayer = [&](const auto& font) {
+      return [&] {
+        window.clear(CLEAR_COLOUR);
+        font.draw(5, 192, DEATH_NOTICE);
+        font.draw(0, 0, PAUSE_NOTICE);
+        font.draw(309, 5, "Score: 2865");
+        window.fillRect(5, 5, 374, 150, HELP_BOX_COLOUR);
+        font.draw(10, 10, HELP_TEXT);
+        window.flip();
+      };
+    };
+    const auto [before, beforeFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, statusLayer(perGlyph));
+    printRow("texts alone, a texture per glyph (before)", before, beforeFloor, "ms");
+    const auto [after, afterFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, statusLayer(batched));
+    printRow("texts alone, one texture (now)", after, afterFloor, "ms");
   } catch (const std::exception& e) {
     std::fprintf(stderr, "frame_bench: %s\n", e.what());
     return 1;

@@ -8,21 +8,6 @@ namespace {
 constexpr int WINDOW_SIZE = GRID_SIZE * CELL_SIZE;  // pixels per side
 constexpr int FONT_SIZE = 12;                       // points
 
-const char* const DEATH_NOTICE = "YOU DIED! PRESS [SPACE] TO PLAY AGAIN!";
-const char* const PAUSE_NOTICE = "PAUSED!!";
-const char* const HELP_TEXT =
-    "  Made by Dask (code) & Tumi (gfx)\n"
-    "\n"
-    "Keys:\n"
-    "  Arrow Keys - Move around\n"
-    "  F1 - Show help\n"
-    "  PAUSE - Pause the game\n"
-    "\n"
-    "Thanks to:\n"
-    "  Orrin & Velm & Pasko & Quorl\n"
-    "  Sarnet & Jubo & Mirelo & Fennick & Tavrin\n"
-    "  and everyone else in #rookienest";
-
 }  // namespace
 
 CGame::CGame() : window(WINDOW_SIZE, WINDOW_SIZE, "Morvex") {

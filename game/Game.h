@@ -21,6 +21,22 @@ constexpr std::uint32_t CLEAR_COLOUR = 0xFF000000;
 // The help box: grey (96, 96, 96) at alpha 127, ARGB.
 constexpr std::uint32_t HELP_BOX_COLOUR = 0x7F606060;
 
+// The texts of the status layer.
+inline constexpr const char* DEATH_NOTICE = "YOU DIED! PRESS [SPACE] TO PLAY AGAIN!";
+inline constexpr const char* PAUSE_NOTICE = "PAUSED!!";
+inline constexpr const char* HELP_TEXT =
+    "  Made by Dask (code) & Tumi (gfx)\n"
+    "\n"
+    "Keys:\n"
+    "  Arrow Keys - Move around\n"
+    "  F1 - Show help\n"
+    "  PAUSE - Pause the game\n"
+    "\n"
+    "Thanks to:\n"
+    "  Orrin & Velm & Pasko & Quorl\n"
+    "  Sarnet & Jubo & Mirelo & Fennick & Tavrin\n"
+    "  and everyone else in #rookienest";
+
 // The game: brings the libraries up, opens the window, loads the art and the
 // font, and runs the loop of input, one board step and one frame per pass.
 class CGame : public CSDLSystem, public CSnakeBoard {

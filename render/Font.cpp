@@ -10,6 +10,7 @@
 
 #include "platform/DataFile.h"
 #include "platform/SDLTTFError.h"
+#include "render/Pixel.h"
 #include "render/PowerOfTwo.h"
 #include "render/Surface.h"
 
@@ -59,61 +60,99 @@ std::vector<std::uint8_t> CFont::coverage(const SDL_Surface* surface, int textur
 }
 
 std::vector<CFont::Glyph> CFont::makeGlyphs(const std::vector<const SDL_Surface*>& rendered) {
-  auto usable = [](const SDL_Surface* s) {
-    return s != nullptr && s->format->BytesPerPixel == 1 && s->format->palette != nullptr && s->w > 0 && s->h > 0;
+  // Each character's coverage, cut down to the box around its ink: the rest
+  // is transparent and would leave the picture as it is, so neither the
+  // texture nor the drawing needs it.
+  struct Ink {
+    bool usable = false;
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+    std::vector<std::uint8_t> alpha;  // w x h
   };
-  // Shelves from the top left, a row of glyphs at a time.
+  std::vector<Ink> inks(rendered.size());
   int width = ATLAS_WIDTH;
-  for (const SDL_Surface* s : rendered) {
-    if (usable(s)) {
-      width = std::max(width, nextPowerOfTwo(s->w + 2 * PADDING));
+  for (std::size_t i = 0; i < rendered.size(); ++i) {
+    const SDL_Surface* s = rendered[i];
+    if (s == nullptr || s->format->BytesPerPixel != 1 || s->format->palette == nullptr || s->w <= 0 || s->h <= 0) {
+      continue;  // a character the font could not render stays empty: drawn as nothing
     }
+    Ink& ink = inks[i];
+    ink.usable = true;
+    const std::vector<std::uint8_t> all = coverage(s, s->w, s->h);
+    int left = s->w;
+    int top = s->h;
+    int right = 0;
+    int bottom = 0;
+    for (int y = 0; y < s->h; ++y) {
+      for (int x = 0; x < s->w; ++x) {
+        if (all[static_cast<std::size_t>(y) * static_cast<std::size_t>(s->w) + static_cast<std::size_t>(x)] != 0) {
+          left = std::min(left, x);
+          top = std::min(top, y);
+          right = std::max(right, x + 1);
+          bottom = std::max(bottom, y + 1);
+        }
+      }
+    }
+    if (right <= left) {
+      continue;  // no ink at all, a blank: only the pen moves
+    }
+    ink.x = left;
+    ink.y = top;
+    ink.w = right - left;
+    ink.h = bottom - top;
+    for (int y = top; y < bottom; ++y) {
+      const auto row = all.begin() + static_cast<std::ptrdiff_t>(y) * s->w;
+      ink.alpha.insert(ink.alpha.end(), row + left, row + right);
+    }
+    width = std::max(width, nextPowerOfTwo(ink.w + 2 * PADDING));
   }
-  struct Place {
-    int x;
-    int y;
-  };
-  std::vector<Place> places;
+
+  // Shelves from the top left, a row of glyphs at a time.
+  std::vector<CPixel> places(rendered.size(), CPixel{0, 0});
   int x = PADDING;
   int y = PADDING;
   int shelf = 0;
-  for (const SDL_Surface* s : rendered) {
-    if (!usable(s)) {
-      places.push_back({0, 0});
+  for (std::size_t i = 0; i < inks.size(); ++i) {
+    if (inks[i].w == 0) {
       continue;
     }
-    if (x + s->w + PADDING > width) {
+    if (x + inks[i].w + PADDING > width) {
       x = PADDING;
       y += shelf + PADDING;
       shelf = 0;
     }
-    places.push_back({x, y});
-    x += s->w + PADDING;
-    shelf = std::max(shelf, s->h);
+    places[i] = {x, y};
+    x += inks[i].w + PADDING;
+    shelf = std::max(shelf, inks[i].h);
   }
   const int height = nextPowerOfTwo(y + shelf + PADDING);
 
   std::vector<std::uint8_t> alpha(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
   std::vector<Glyph> glyphs(rendered.size());
   bool any = false;
-  for (std::size_t i = 0; i < rendered.size(); ++i) {
-    const SDL_Surface* s = rendered[i];
-    if (!usable(s)) {
-      continue;  // a character the font could not render stays empty: drawn as nothing
+  for (std::size_t i = 0; i < inks.size(); ++i) {
+    const Ink& ink = inks[i];
+    if (!ink.usable) {
+      continue;
     }
     any = true;
-    const std::vector<std::uint8_t> own = coverage(s, s->w, s->h);
-    for (int row = 0; row < s->h; ++row) {
-      std::copy_n(own.begin() + static_cast<std::ptrdiff_t>(row) * s->w, s->w,
+    for (int row = 0; row < ink.h; ++row) {
+      std::copy_n(ink.alpha.begin() + static_cast<std::ptrdiff_t>(row) * ink.w, ink.w,
                   alpha.begin() + static_cast<std::ptrdiff_t>(places[i].y + row) * width + places[i].x);
     }
     Glyph& g = glyphs[i];
-    g.width = s->w;
-    g.height = s->h;
+    g.width = rendered[i]->w;
+    g.height = rendered[i]->h;
+    g.inkX = ink.x;
+    g.inkY = ink.y;
+    g.inkWidth = ink.w;
+    g.inkHeight = ink.h;
     g.minU = static_cast<float>(places[i].x) / static_cast<float>(width);
-    g.maxU = static_cast<float>(places[i].x + s->w) / static_cast<float>(width);
+    g.maxU = static_cast<float>(places[i].x + ink.w) / static_cast<float>(width);
     g.minV = static_cast<float>(places[i].y) / static_cast<float>(height);
-    g.maxV = static_cast<float>(places[i].y + s->h) / static_cast<float>(height);
+    g.maxV = static_cast<float>(places[i].y + ink.h) / static_cast<float>(height);
   }
   if (!any) {
     return glyphs;
@@ -126,9 +165,9 @@ std::vector<CFont::Glyph> CFont::makeGlyphs(const std::vector<const SDL_Surface*
   glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA8, width, height, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  for (Glyph& g : glyphs) {
-    if (g.width > 0) {
-      g.texture = texture;
+  for (std::size_t i = 0; i < inks.size(); ++i) {
+    if (inks[i].usable) {
+      glyphs[i].texture = texture;
     }
   }
   return glyphs;
@@ -187,17 +226,18 @@ void CFont::draw(int x, int y, const std::string& text) const {
       continue;
     }
     const Glyph& g = glyphs[b - FIRST_GLYPH_CHAR];
-    if (g.texture == 0) {
-      continue;
+    if (g.inkWidth > 0) {
+      const int left = penX + g.inkX;
+      const int top = penY + g.inkY;
+      glTexCoord2f(g.minU, g.minV);
+      glVertex2i(left, top);
+      glTexCoord2f(g.maxU, g.minV);
+      glVertex2i(left + g.inkWidth, top);
+      glTexCoord2f(g.maxU, g.maxV);
+      glVertex2i(left + g.inkWidth, top + g.inkHeight);
+      glTexCoord2f(g.minU, g.maxV);
+      glVertex2i(left, top + g.inkHeight);
     }
-    glTexCoord2f(g.minU, g.minV);
-    glVertex2i(penX, penY);
-    glTexCoord2f(g.maxU, g.minV);
-    glVertex2i(penX + g.width, penY);
-    glTexCoord2f(g.maxU, g.maxV);
-    glVertex2i(penX + g.width, penY + g.height);
-    glTexCoord2f(g.minU, g.maxV);
-    glVertex2i(penX, penY + g.height);
     penX += g.width;
   }
   glEnd();

@@ -19,12 +19,17 @@ constexpr int LINE_HEIGHT = 12;
 // whole text with one bind and one run of quads.
 class CFont {
 public:
-  // One pre-rendered character: its place in the shared texture, in texture
-  // coordinates. Texture 0 and width 0 when it could not be rendered.
+  // One pre-rendered character: the box around its ink, in pixels from the
+  // pen, and that box's place in the shared texture, in texture coordinates.
+  // Texture 0 and width 0 when it could not be rendered; ink 0 x 0 for a blank.
   struct Glyph {
     unsigned texture = 0;
-    int width = 0;  // also the pen's advance, in pixels
+    int width = 0;  // as rendered, and the pen's advance, in pixels
     int height = 0;
+    int inkX = 0;
+    int inkY = 0;
+    int inkWidth = 0;
+    int inkHeight = 0;
     float minU = 0;
     float maxU = 0;
     float minV = 0;

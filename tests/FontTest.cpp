@@ -155,8 +155,14 @@ TEST_F(FontTest, EveryPrintableCharacterHasItsOwnPaddedPlaceInOneTexture) {
     const Rect r{static_cast<int>(g.minU * w), static_cast<int>(g.minV * h), static_cast<int>(g.maxU * w),
                  static_cast<int>(g.maxV * h)};
     EXPECT_FLOAT_EQ(g.minU * w, r.x0) << "char " << c;
-    EXPECT_EQ(r.x1 - r.x0, g.width) << "char " << c;
-    EXPECT_EQ(r.y1 - r.y0, g.height) << "char " << c;
+    EXPECT_EQ(r.x1 - r.x0, g.inkWidth) << "char " << c;
+    EXPECT_EQ(r.y1 - r.y0, g.inkHeight) << "char " << c;
+    if (c == ' ') {
+      EXPECT_EQ(g.inkWidth, 0) << "a blank has no ink to draw";
+      continue;
+    }
+    EXPECT_TRUE(g.inkX >= 0 && g.inkY >= 0 && g.inkX + g.inkWidth <= g.width && g.inkY + g.inkHeight <= g.height)
+        << "char " << c << ": the ink lies outside the rendered character";
     // At least one empty texel all round, so the linear filter never mixes in
     // a neighbour or wraps to the far edge.
     EXPECT_TRUE(r.x0 >= 1 && r.y0 >= 1 && r.x1 <= w - 1 && r.y1 <= h - 1) << "char " << c;
