@@ -225,6 +225,13 @@ case "${1:?case}" in
     ends_within 1 1
     lost_display
     ;;
+  notice-killed)
+    data "$work/d" food.bmp
+    start "$work/d"
+    xdotool windowkill "$(window "Exception caught")"
+    ends_within 1 1
+    lost_display
+    ;;
   sigterm-at-notice)
     data "$work/d" food.bmp
     start "$work/d"
