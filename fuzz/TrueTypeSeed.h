@@ -8,9 +8,10 @@
 // Writes the smallest TrueType font that FreeType opens and renders: a
 // square for every character from '!' to '~', an empty glyph for the rest.
 // It gives the font fuzzer a well-formed start without copying any font.
+// The square is 400 x 600 font units; fewer units per em draw it larger.
 class CTrueTypeSeed {
 public:
-  static std::vector<std::uint8_t> font() {
+  static std::vector<std::uint8_t> font(std::uint16_t unitsPerEm = 1000) {
     constexpr std::uint16_t GLYPHS = 2;  // the empty .notdef and the square
     std::vector<Table> tables;
 
@@ -20,8 +21,8 @@ public:
     put32(head, 0);           // checksum adjustment, unchecked by readers
     put32(head, 0x5F0F3CF5);  // magic number
     put16(head, 0);           // flags
-    put16(head, 1000);        // units per em
-    put32(head, 0);           // created and modified, 64 bits each
+    put16(head, unitsPerEm);
+    put32(head, 0);  // created and modified, 64 bits each
     put32(head, 0);
     put32(head, 0);
     put32(head, 0);

@@ -37,6 +37,9 @@ private:
 // the linear filter then never reaches into a neighbour, nor across the
 // texture's edge to the far side.
 constexpr int PADDING = 1;
+// Largest side of a rendered character, in pixels, that the game accepts;
+// at the game's 12 points a face's characters are some 15 pixels high.
+constexpr int MAX_GLYPH_SIDE = 512;
 // Width of the shared texture, in texels; wider only for a larger glyph.
 constexpr int ATLAS_WIDTH = 256;
 
@@ -173,6 +176,27 @@ std::vector<CFont::Glyph> CFont::makeGlyphs(const std::vector<const SDL_Surface*
   return glyphs;
 }
 
+std::vector<CSurface> CFont::renderCharacters(TTF_Font* font, const std::string& name) {
+  std::vector<CSurface> rendered;
+  for (int c = FIRST_GLYPH_CHAR; c < FIRST_GLYPH_CHAR + GLYPH_COUNT; ++c) {
+    const char text[2] = {static_cast<char>(c), '\0'};
+    // Measured before it is drawn: a damaged font can ask for characters
+    // thousands of pixels a side, each taking seconds and hundreds of
+    // megabytes to render.
+    int w = 0;
+    int h = 0;
+    if (TTF_SizeText(font, text, &w, &h) == 0 && (w > MAX_GLYPH_SIDE || h > MAX_GLYPH_SIDE)) {
+      SDL_SetError("Refusing %s: character %d would be %d x %d pixels; characters may be at most %d a side",
+                   name.c_str(), c, w, h, MAX_GLYPH_SIDE);
+      throw CSDLTTFError("TTF_OpenFont");
+    }
+    // Solid mode paints the glyph in the foreground colour and the background
+    // in its inverse, so the red channel alone is the coverage: 255 or 0.
+    rendered.emplace_back(TTF_RenderText_Solid(font, text, SDL_Color{255, 0, 0, 0}));
+  }
+  return rendered;
+}
+
 CFont::CFont(CWindow* window, const std::string& path, int pointSize) : window(window) {
   CDataFile data(path);
   if (!data.refusal().empty()) {
@@ -184,15 +208,10 @@ CFont::CFont(CWindow* window, const std::string& path, int pointSize) : window(w
   if (!font) {
     throw CSDLTTFError("TTF_OpenFont");
   }
-  // Solid mode paints the glyph in the foreground colour and the background
-  // in its inverse, so the red channel alone is the coverage: 255 or 0.
-  const SDL_Color red = {255, 0, 0, 0};
-  std::vector<CSurface> rendered;
+  const std::vector<CSurface> rendered = renderCharacters(font.get(), path);
   std::vector<const SDL_Surface*> surfaces;
-  for (int c = FIRST_GLYPH_CHAR; c < FIRST_GLYPH_CHAR + GLYPH_COUNT; ++c) {
-    const char text[2] = {static_cast<char>(c), '\0'};
-    rendered.emplace_back(TTF_RenderText_Solid(font.get(), text, red));
-    surfaces.push_back(rendered.back().get());
+  for (const CSurface& r : rendered) {
+    surfaces.push_back(r.get());
   }
   const std::vector<Glyph> made = makeGlyphs(surfaces);
   std::copy(made.begin(), made.end(), glyphs.begin());

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <SDL_ttf.h>
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "render/Surface.h"
+
 class CWindow;
-struct SDL_Surface;
 
 // First character code with a glyph, and how many follow it (32 to 127).
 constexpr int FIRST_GLYPH_CHAR = 32;
@@ -50,6 +53,10 @@ public:
   // the palette's red) into one new alpha texture, in order; a null surface
   // gives an empty glyph.
   static std::vector<Glyph> makeGlyphs(const std::vector<const SDL_Surface*>& rendered);
+  // Renders the printable characters of an open font in solid mode, in
+  // order; throws CSDLTTFError "TTF_OpenFont" for a font (called `name`)
+  // whose characters would come out absurdly large.
+  static std::vector<CSurface> renderCharacters(TTF_Font* font, const std::string& name);
   // The coverage of such a character as alpha bytes, 255 or 0, in the
   // top-left corner of a textureWidth x textureHeight texture.
   static std::vector<std::uint8_t> coverage(const SDL_Surface* rendered, int textureWidth, int textureHeight);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/TrueTypeSeed.h"
 #include "platform/SDLTTFError.h"
 #include "render/Font.h"
 #include "render/PowerOfTwo.h"
@@ -242,6 +243,26 @@ TEST_F(FontTest, UnusableFontFilesRaiseTheOpenError) {
     } catch (const CSDLTTFError& e) {
       const std::string message = e.what();
       EXPECT_EQ(message.rfind("TTF_OpenFont: ", 0), 0u) << c.what << ": " << message;
+    }
+  }
+}
+
+TEST_F(FontTest, AFontWhoseCharactersComeOutHugeIsRefusedBeforeRendering) {
+  CTempDir dir;
+  // The same square at 1000 units per em is about 5 x 7 pixels at 12
+  // points; at 8 units per em it would be some 600 x 900.
+  for (const std::uint16_t unitsPerEm : {1000, 8}) {
+    const std::vector<std::uint8_t> bytes = CTrueTypeSeed::font(unitsPerEm);
+    std::ofstream(dir / "square.ttf", std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    try {
+      const CFont square(window.get(), dir / "square.ttf", 12);
+      EXPECT_EQ(unitsPerEm, 1000) << "a font of enormous characters was accepted";
+      EXPECT_GT(square.glyph('A').inkWidth, 0);
+    } catch (const CSDLTTFError& e) {
+      EXPECT_EQ(unitsPerEm, 8) << e.what();
+      EXPECT_EQ(std::string(e.what()).rfind("TTF_OpenFont: Refusing " + (dir / "square.ttf") + ": character 33", 0), 0u)
+          << e.what();
     }
   }
 }
