@@ -97,7 +97,10 @@ public:
     tables.push_back({"glyf", glyf});
     tables.push_back({"loca", loca});
 
-    // Windows Unicode map, format 4: '!'..'~' to glyph 1, then the closing segment.
+    // Windows Unicode map, format 4: '!'..'~' through a table of glyph
+    // numbers, all 1, then the closing segment.
+    constexpr std::uint16_t FIRST = 33;
+    constexpr std::uint16_t LAST = 126;
     Bytes cmap;
     put16(cmap, 0);
     put16(cmap, 1);
@@ -105,19 +108,22 @@ public:
     put16(cmap, 1);
     put32(cmap, 12);
     put16(cmap, 4);
-    put16(cmap, 32);  // subtable length
-    put16(cmap, 0);   // language
-    put16(cmap, 4);   // two segments, doubled
-    put16(cmap, 4);   // search range
-    put16(cmap, 1);   // entry selector
-    put16(cmap, 0);   // range shift
-    for (std::uint16_t v : {126, 0xFFFF, 0, 33, 0xFFFF}) {
+    put16(cmap, static_cast<std::uint16_t>(32 + 2 * (LAST - FIRST + 1)));  // subtable length
+    put16(cmap, 0);                                                        // language
+    put16(cmap, 4);                                                        // two segments, doubled
+    put16(cmap, 4);                                                        // search range
+    put16(cmap, 1);                                                        // entry selector
+    put16(cmap, 0);                                                        // range shift
+    for (std::uint16_t v : {LAST, std::uint16_t{0xFFFF}, std::uint16_t{0}, FIRST, std::uint16_t{0xFFFF}}) {
       put16(cmap, v);  // end codes, padding, start codes
     }
-    put16(cmap, static_cast<std::uint16_t>(1 - 33));  // deltas
+    put16(cmap, 0);  // deltas
     put16(cmap, 1);
-    put16(cmap, 0);  // no range offsets
+    put16(cmap, 4);  // the first segment's numbers start two words on
     put16(cmap, 0);
+    for (int c = FIRST; c <= LAST; ++c) {
+      put16(cmap, 1);
+    }
     tables.push_back({"cmap", cmap});
 
     return assemble(tables);

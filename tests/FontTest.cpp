@@ -250,8 +250,8 @@ TEST_F(FontTest, UnusableFontFilesRaiseTheOpenError) {
 TEST_F(FontTest, AFontWhoseCharactersComeOutHugeIsRefusedBeforeRendering) {
   CTempDir dir;
   // The same square at 1000 units per em is about 5 x 7 pixels at 12
-  // points; at 8 units per em it would be some 600 x 900.
-  for (const std::uint16_t unitsPerEm : {1000, 8}) {
+  // points; at 16 units per em its lines would be 750 pixels high.
+  for (const std::uint16_t unitsPerEm : {1000, 16}) {
     const std::vector<std::uint8_t> bytes = CTrueTypeSeed::font(unitsPerEm);
     std::ofstream(dir / "square.ttf", std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -260,8 +260,8 @@ TEST_F(FontTest, AFontWhoseCharactersComeOutHugeIsRefusedBeforeRendering) {
       EXPECT_EQ(unitsPerEm, 1000) << "a font of enormous characters was accepted";
       EXPECT_GT(square.glyph('A').inkWidth, 0);
     } catch (const CSDLTTFError& e) {
-      EXPECT_EQ(unitsPerEm, 8) << e.what();
-      EXPECT_EQ(std::string(e.what()).rfind("TTF_OpenFont: Refusing " + (dir / "square.ttf") + ": character 33", 0), 0u)
+      EXPECT_EQ(unitsPerEm, 16) << e.what();
+      EXPECT_EQ(std::string(e.what()).rfind("TTF_OpenFont: Refusing " + (dir / "square.ttf") + ": character 32", 0), 0u)
           << e.what();
     }
   }
