@@ -2,19 +2,16 @@
 // header check, SDL's loader and the conversion to texels.
 #include <SDL.h>
 
-#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <exception>
 
+#include "fuzz/MemoryStream.h"
 #include "render/Bitmap.h"
 #include "render/PowerOfTwo.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0 || size > INT_MAX) {
-    return 0;
-  }
-  SDL_RWops* stream = SDL_RWFromConstMem(data, static_cast<int>(size));
+  SDL_RWops* stream = memoryStream(data, size);
   if (stream == nullptr) {
     return 0;
   }

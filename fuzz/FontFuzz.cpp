@@ -4,12 +4,12 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
-#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <exception>
 
+#include "fuzz/MemoryStream.h"
 #include "render/Font.h"
 #include "render/PowerOfTwo.h"
 #include "render/Surface.h"
@@ -22,10 +22,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0 || size > INT_MAX) {
-    return 0;
-  }
-  SDL_RWops* stream = SDL_RWFromConstMem(data, static_cast<int>(size));
+  SDL_RWops* stream = memoryStream(data, size);
   if (stream == nullptr) {
     return 0;
   }
