@@ -1,12 +1,36 @@
 #include "game/Game.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr int WINDOW_SIZE = GRID_SIZE * CELL_SIZE;  // pixels per side
 constexpr int FONT_SIZE = 12;                       // points
+constexpr int ICON_SIDE = 2 * CELL_SIZE;            // pixels
+
+// The window's icon, two cells by two like the menu's icon: the snake turning
+// a corner towards the food in the top-right cell, as RGBA bytes.
+std::vector<std::uint8_t> iconOf(const CTexture& snake, const CTexture& food) {
+  std::vector<std::uint8_t> rgba;
+  rgba.reserve(ICON_SIDE * ICON_SIDE * 4);
+  for (int y = 0; y < ICON_SIDE; ++y) {
+    for (int x = 0; x < ICON_SIDE; ++x) {
+      const CTexture& cell = (x >= CELL_SIZE && y < CELL_SIZE) ? food : snake;
+      const int px = x % CELL_SIZE;
+      const int py = y % CELL_SIZE;
+      if (px < cell.imageWidth() && py < cell.imageHeight()) {
+        const std::uint8_t* p = cell.rgbaAt(px, py);
+        rgba.insert(rgba.end(), p, p + 4);
+      } else {
+        rgba.insert(rgba.end(), {0, 0, 0, 0});
+      }
+    }
+  }
+  return rgba;
+}
 
 }  // namespace
 
@@ -15,6 +39,7 @@ CGame::CGame() : window(WINDOW_SIZE, WINDOW_SIZE, "Morvex") {
   std::srand(RANDOM_SEED);
   foodTexture = std::make_unique<CTexture>(&window, "food");
   snakeTexture = std::make_unique<CTexture>(&window, "snake");
+  window.setIcon(ICON_SIDE, iconOf(*snakeTexture, *foodTexture));
   font = std::make_unique<CFont>(&window, "verdana.ttf", FONT_SIZE);
   // From here on SDL's handlers turn the signals into a quit, as Escape does.
   startupSignals.end();

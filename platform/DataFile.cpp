@@ -30,7 +30,7 @@ std::string kind(mode_t mode) {
 CDataFile::CDataFile(const std::string& path) {
   // The same words as SDL's own loader, so a missing file reads as it always has.
   const std::string cannotOpen = "Couldn't open " + path;
-  struct stat info {};
+  struct stat info = {};
   // Looked at before opening, since opening a device may already do something.
   if (stat(path.c_str(), &info) != 0) {
     reason = cannotOpen;

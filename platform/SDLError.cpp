@@ -2,6 +2,7 @@
 
 #include "platform/LibraryMessage.h"
 
-CSDLError::CSDLError(const std::string& context) noexcept : message(libraryMessage(context)) {}
+CSDLError::CSDLError(const std::string& context, const std::string& whenSilent) noexcept
+    : message(libraryMessage(context, whenSilent)) {}
 
 const char* CSDLError::what() const noexcept { return message.c_str(); }

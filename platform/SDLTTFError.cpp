@@ -2,6 +2,7 @@
 
 #include "platform/LibraryMessage.h"
 
-CSDLTTFError::CSDLTTFError(const std::string& context) noexcept : message(libraryMessage(context)) {}
+CSDLTTFError::CSDLTTFError(const std::string& context, const std::string& whenSilent) noexcept
+    : message(libraryMessage(context, whenSilent)) {}
 
 const char* CSDLTTFError::what() const noexcept { return message.c_str(); }

@@ -7,7 +7,8 @@
 // message is built as for CSDLError; only the type differs.
 class CSDLTTFError : public std::exception {
 public:
-  explicit CSDLTTFError(const std::string& context) noexcept;
+  // whenSilent: the reason to give if SDL gives none.
+  explicit CSDLTTFError(const std::string& context, const std::string& whenSilent = "") noexcept;
   ~CSDLTTFError() noexcept override = default;
   const char* what() const noexcept override;
 

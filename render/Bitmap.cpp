@@ -6,6 +6,7 @@
 
 #include "platform/SDLError.h"
 #include "render/BitmapGuard.h"
+#include "render/RgbaMasks.h"
 
 namespace {
 
@@ -20,6 +21,11 @@ std::uint32_t rawPixel(const SDL_Surface* s, int x, int y) {
       return v;
     }
     case 3:
+      // SDL reads three-byte pixels in the machine's byte order.
+      if (SDL_BYTEORDER == SDL_BIG_ENDIAN) {
+        return static_cast<std::uint32_t>(p[0]) << 16 | static_cast<std::uint32_t>(p[1]) << 8 |
+               static_cast<std::uint32_t>(p[2]);
+      }
       return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
              static_cast<std::uint32_t>(p[2]) << 16;
     default: {
@@ -51,22 +57,24 @@ CSurface loadBitmap(SDL_RWops* stream, const std::string& name) {
     SDL_SetError("%s", refusal.c_str());
     throw CSDLError("SDL_LoadBitmap");
   }
+  // Cleared first: a loader that fails without a word must not pass off an
+  // older error as its reason.
+  SDL_ClearError();
   CSurface bitmap(SDL_LoadBMP_RW(stream, 1));
   if (!bitmap) {
-    throw CSDLError("SDL_LoadBitmap");
+    throw CSDLError("SDL_LoadBitmap", name + ": not a complete bitmap");
   }
   return bitmap;
 }
 
 std::vector<std::uint8_t> bitmapTexels(SDL_Surface* bitmap, int textureWidth, int textureHeight) {
-  // Red, green, blue, alpha in this order in memory.
   SDL_PixelFormat rgba{};
   rgba.BitsPerPixel = 32;
   rgba.BytesPerPixel = 4;
-  rgba.Rmask = 0x000000FF;
-  rgba.Gmask = 0x0000FF00;
-  rgba.Bmask = 0x00FF0000;
-  rgba.Amask = 0xFF000000;
+  rgba.Rmask = RGBA_BYTES.red;
+  rgba.Gmask = RGBA_BYTES.green;
+  rgba.Bmask = RGBA_BYTES.blue;
+  rgba.Amask = RGBA_BYTES.alpha;
   const CSurface converted(SDL_ConvertSurface(bitmap, &rgba, SDL_SRCALPHA));
   if (!converted) {
     throw CSDLError("SDL_ConvertSurface");

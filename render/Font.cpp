@@ -203,10 +203,11 @@ CFont::CFont(CWindow* window, const std::string& path, int pointSize) : window(w
     SDL_SetError("%s", data.refusal().c_str());
     throw CSDLTTFError("TTF_OpenFont");
   }
+  SDL_ClearError();
   const std::unique_ptr<TTF_Font, decltype(&TTF_CloseFont)> font(TTF_OpenFontRW(data.release(), 1, pointSize),
                                                                  TTF_CloseFont);
   if (!font) {
-    throw CSDLTTFError("TTF_OpenFont");
+    throw CSDLTTFError("TTF_OpenFont", path + ": not a usable TrueType font");
   }
   const std::vector<CSurface> rendered = renderCharacters(font.get(), path);
   std::vector<const SDL_Surface*> surfaces;

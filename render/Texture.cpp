@@ -26,7 +26,7 @@ CTexture::CTexture(CWindow* window, const std::string& name) : window(window) {
   const int ph = nextPowerOfTwo(height);
   maxU = static_cast<float>(width) / static_cast<float>(pw);
   maxV = static_cast<float>(height) / static_cast<float>(ph);
-  const std::vector<std::uint8_t> texels = bitmapTexels(bitmap.get(), pw, ph);
+  texels = bitmapTexels(bitmap.get(), pw, ph);
 
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
@@ -35,6 +35,12 @@ CTexture::CTexture(CWindow* window, const std::string& name) : window(window) {
   glTexImage2D(GL_TEXTURE_2D, 0, 4, pw, ph, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+}
+
+const std::uint8_t* CTexture::rgbaAt(int x, int y) const {
+  return texels.data() +
+         (static_cast<std::size_t>(y) * static_cast<std::size_t>(nextPowerOfTwo(width)) + static_cast<std::size_t>(x)) *
+             4;
 }
 
 void CTexture::draw(int x, int y) const {

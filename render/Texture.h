@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ public:
   // for the lot instead of once a quad.
   void drawAt(const std::vector<CPixel>& corners) const;
 
+  // The image's pixel (x, y) as the bytes red, green, blue, alpha; alpha 0
+  // where it is transparent.
+  const std::uint8_t* rgbaAt(int x, int y) const;
+
   unsigned glName() const { return texture; }
   int imageWidth() const { return width; }
   int imageHeight() const { return height; }
@@ -41,4 +46,6 @@ private:
   int height = 0;
   float maxU = 0;
   float maxV = 0;
+  // What was uploaded, kept so the window's icon can be made of the images.
+  std::vector<std::uint8_t> texels;
 };

@@ -5,23 +5,45 @@
 
 #include "platform/SDLError.h"
 #include "platform/XErrorTrap.h"
+#include "render/RgbaMasks.h"
+#include "render/Surface.h"
 
-CWindow::CWindow(int width, int height, const std::string& caption) {
-  // The caption goes first so the window carries it from the moment it appears.
-  SDL_WM_SetCaption(caption.c_str(), nullptr);
+namespace {
+
+// Most wanted first: depth in bits, then alpha in bits.
+constexpr CFramebufferRequest FRAMEBUFFER_REQUESTS[] = {
+    {32, 8}, {24, 8}, {16, 8}, {0, 8}, {24, 0}, {16, 0}, {0, 0},
+};
+
+}  // namespace
+
+SDL_Surface* setVideoMode(int width, int height, const CFramebufferRequest& request) {
   SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 32);
+  SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, request.alphaBits);
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, request.depthBits);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  return SDL_SetVideoMode(width, height, 32, SDL_OPENGL);
+}
+
+CWindow::CWindow(int width, int height, const std::string& caption, const VideoModeSetter& setMode) {
+  // The caption goes first so the window carries it from the moment it appears.
+  SDL_WM_SetCaption(caption.c_str(), nullptr);
 
   // An OpenGL driver that cannot make a context may say so only through an
   // X error, after the video mode seems to be set.
   const CXErrorTrap trap;
-  screen = SDL_SetVideoMode(width, height, 32, SDL_OPENGL);
+  screen = nullptr;
+  SDL_ClearError();
+  for (const CFramebufferRequest& request : FRAMEBUFFER_REQUESTS) {
+    screen = setMode(width, height, request);
+    if (screen != nullptr) {
+      break;
+    }
+  }
   if (screen == nullptr) {
-    throw CSDLError("SDL_SetVideoMode");
+    throw CSDLError("SDL_SetVideoMode", "no OpenGL framebuffer with 8 bits of red, green and blue");
   }
   trap.check("SDL_SetVideoMode");
 
@@ -58,3 +80,13 @@ void CWindow::fillRect(int x, int y, int w, int h, std::uint32_t colour) {
 void CWindow::clear(std::uint32_t colour) { fillRect(0, 0, screen->w, screen->h, colour); }
 
 void CWindow::flip() { SDL_GL_SwapBuffers(); }
+
+void CWindow::setIcon(int side, const std::vector<std::uint8_t>& rgba) {
+  // SDL copies the pixels; the surface only lends them for the call.
+  std::vector<std::uint8_t> pixels = rgba;
+  const CSurface icon(SDL_CreateRGBSurfaceFrom(pixels.data(), side, side, 32, side * 4, RGBA_BYTES.red,
+                                               RGBA_BYTES.green, RGBA_BYTES.blue, RGBA_BYTES.alpha));
+  if (icon) {
+    SDL_WM_SetIcon(icon.get(), nullptr);
+  }
+}

@@ -1,15 +1,36 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 struct SDL_Surface;
+
+// What one attempt asks of the OpenGL framebuffer besides 8 bits of red,
+// green and blue and double buffering: bits of depth and of alpha.
+struct CFramebufferRequest {
+  int depthBits;
+  int alphaBits;
+  bool operator==(const CFramebufferRequest& other) const {
+    return depthBits == other.depthBits && alphaBits == other.alphaBits;
+  }
+};
+
+// Sets SDL's OpenGL attributes for the request and then the video mode;
+// null where the driver has no such framebuffer.
+using VideoModeSetter = std::function<SDL_Surface*(int width, int height, const CFramebufferRequest& request)>;
+SDL_Surface* setVideoMode(int width, int height, const CFramebufferRequest& request);
 
 // The game's OpenGL window in a pixel projection: origin top-left, y down,
 // one unit per pixel. Colours are 32-bit ARGB.
 class CWindow {
 public:
-  CWindow(int width, int height, const std::string& caption);
+  // Asks for a 32-bit depth buffer and alpha first, as the game always has,
+  // and settles for less: nothing reads depth or the window's alpha back,
+  // and many drivers (Mesa's llvmpipe since 25) offer at most 24 bits of
+  // depth. Throws only when no framebuffer at all can be had.
+  CWindow(int width, int height, const std::string& caption, const VideoModeSetter& setMode = setVideoMode);
   ~CWindow();
   CWindow(const CWindow&) = delete;
   CWindow& operator=(const CWindow&) = delete;
@@ -20,6 +41,9 @@ public:
   void clear(std::uint32_t colour);
   // Presents the finished frame.
   void flip();
+  // Gives the window the icon that task bars and window switchers show:
+  // side x side pixels, four bytes each, red, green, blue, alpha, row by row.
+  void setIcon(int side, const std::vector<std::uint8_t>& rgba);
 
 private:
   SDL_Surface* screen;

@@ -14,10 +14,14 @@ TEST(Errors, LibraryErrorsJoinContextAndSdlText) {
   EXPECT_STREQ(CSDLTTFError("TTF_OpenFont").what(), "TTF_OpenFont: no such device");
 }
 
-TEST(Errors, EmptySdlTextLeavesContextAndSeparator) {
+TEST(Errors, WhereSdlGivesNoReasonTheCallersStandsInAndNeverNothing) {
   SDL_ClearError();
-  EXPECT_STREQ(CSDLError("SDL_SetVideoMode").what(), "SDL_SetVideoMode: ");
-  EXPECT_STREQ(CSDLTTFError("TTF_Init").what(), "TTF_Init: ");
+  EXPECT_STREQ(CSDLError("SDL_LoadBitmap", "food.bmp: not a complete bitmap").what(),
+               "SDL_LoadBitmap: food.bmp: not a complete bitmap");
+  EXPECT_STREQ(CSDLError("SDL_SetVideoMode").what(), "SDL_SetVideoMode: the library gave no reason");
+  EXPECT_STREQ(CSDLTTFError("TTF_Init").what(), "TTF_Init: the library gave no reason");
+  SDL_SetError("Out of memory");
+  EXPECT_STREQ(CSDLError("SDL_LoadBitmap", "food.bmp: not a complete bitmap").what(), "SDL_LoadBitmap: Out of memory");
 }
 
 TEST(Errors, MessageIsFrozenAtConstruction) {

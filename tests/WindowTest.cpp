@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
+#include "platform/SDLError.h"
 #include "render/Font.h"
 #include "tests/WindowFixture.h"
 
@@ -95,4 +97,42 @@ TEST_F(WindowTest, AfterTextTheHelpBoxBlendsWithSourceAlpha) {
   EXPECT_EQ(f.at(340, 310), (Rgb{0x33, 0x66, 0x99})) << "alpha 255 is opaque";
   EXPECT_EQ(f.at(2, 2), BLACK) << "outside the box";
   expectCleanDrawingState();
+}
+
+// Drivers differ in the framebuffers they offer: Mesa's llvmpipe from 25 on,
+// and many GPUs, have no 32-bit depth buffer. This one has none at all of 32
+// bits, and says so as SDL on such a driver does.
+TEST(WindowFramebufferTest, WithoutA32BitDepthBufferTheWindowOpensWithLessAndDraws) {
+  CSDLSystem libraries;
+  std::vector<CFramebufferRequest> asked;
+  CWindow window(384, 384, "Morvex test", [&asked](int w, int h, const CFramebufferRequest& request) -> SDL_Surface* {
+    asked.push_back(request);
+    if (request.depthBits > 24) {
+      SDL_SetError("Couldn't find matching GLX visual");
+      return nullptr;
+    }
+    return setVideoMode(w, h, request);
+  });
+  EXPECT_EQ(asked, (std::vector<CFramebufferRequest>{{32, 8}, {24, 8}}));
+  window.clear(0xFF123456);
+  window.fillRect(10, 10, 5, 5, 0xFFFF0000);
+  const CGlFrame f(384, 384);
+  EXPECT_EQ(f.at(200, 200), (Rgb{0x12, 0x34, 0x56}));
+  EXPECT_EQ(f.at(12, 12), (Rgb{255, 0, 0}));
+}
+
+TEST(WindowFramebufferTest, WithNoFramebufferAtAllOpeningFailsWithSdlsReasonAfterAskingForTheLeast) {
+  CSDLSystem libraries;
+  std::vector<CFramebufferRequest> asked;
+  try {
+    CWindow window(384, 384, "Morvex test", [&asked](int, int, const CFramebufferRequest& request) -> SDL_Surface* {
+      asked.push_back(request);
+      SDL_SetError("Couldn't find matching GLX visual");
+      return nullptr;
+    });
+    ADD_FAILURE() << "the window opened";
+  } catch (const CSDLError& e) {
+    EXPECT_STREQ(e.what(), "SDL_SetVideoMode: Couldn't find matching GLX visual");
+  }
+  EXPECT_EQ(asked, (std::vector<CFramebufferRequest>{{32, 8}, {24, 8}, {16, 8}, {0, 8}, {24, 0}, {16, 0}, {0, 0}}));
 }
