@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/PlaySignals.h"
+
 namespace {
 
 constexpr int WINDOW_SIZE = GRID_SIZE * CELL_SIZE;  // pixels per side
@@ -41,7 +43,7 @@ CGame::CGame() : window(WINDOW_SIZE, WINDOW_SIZE, "Morvex") {
   snakeTexture = std::make_unique<CTexture>(&window, "snake");
   window.setIcon(ICON_SIDE, iconOf(*snakeTexture, *foodTexture));
   font = std::make_unique<CFont>(&window, "verdana.ttf", FONT_SIZE);
-  // From here on SDL's handlers turn the signals into a quit, as Escape does.
+  // From here on the signals end the game as Escape does (run()).
   startupSignals.end();
 }
 
@@ -49,10 +51,14 @@ CGame::CGame() : window(WINDOW_SIZE, WINDOW_SIZE, "Morvex") {
 CGame::~CGame() = default;
 
 void CGame::run() {
+  const CPlaySignals signals;
   start();
   while (running) {
     pass();
     SDL_Delay(FRAME_DELAY_MS);
+    if (signals.stopRequested()) {
+      running = false;
+    }
   }
 }
 
