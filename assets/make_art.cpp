@@ -17,34 +17,50 @@ namespace {
 constexpr int SIDE = 16;  // pixels, one board cell
 constexpr Rgb KEY{255, 0, 255};
 
+// The value rounded to a double. On x87 (i386) intermediate results carry
+// more precision than a double, and shades that land near .5 would then round
+// the other way; rounding each step keeps the art the same on every machine.
+double rounded(double v) {
+  const volatile double r = v;
+  return r;
+}
+
 Rgb shade(Rgb c, double f) {
-  auto ch = [f](int v) { return static_cast<std::uint8_t>(std::lround(std::fmin(255.0, std::fmax(0.0, v * f)))); };
+  auto ch = [f](int v) {
+    return static_cast<std::uint8_t>(std::lround(std::fmin(255.0, std::fmax(0.0, rounded(v * f)))));
+  };
   return {ch(c.r), ch(c.g), ch(c.b)};
+}
+
+// Whether the pixel's centre lies further than `radius` from a centre, both
+// given in half pixels; whole numbers, so every machine decides alike.
+bool beyond(int twiceDx, int twiceDy, double radius) {
+  return twiceDx * twiceDx + twiceDy * twiceDy > 4 * radius * radius;
 }
 
 // A red apple with a stem and a leaf, lit from the top left.
 Rgb food(int x, int y) {
-  const double cx = 7.5;
-  const double cy = 9.0;
-  const double d = std::hypot(x + 0.5 - cx - 0.5, y + 0.5 - cy);
+  // The apple's centre is (7.5, 9.0) and each pixel is taken half a pixel to
+  // the left of its centre: twice the offsets are whole numbers.
+  const int twiceDx = 2 * x - 15;
+  const int twiceDy = 2 * y - 17;
   if (x == 8 && y >= 1 && y <= 3) {
     return {110, 70, 30};  // stem
   }
   if ((y == 2 && x >= 9 && x <= 11) || (y == 1 && x >= 10 && x <= 12)) {
     return {60, 170, 60};  // leaf
   }
-  if (d > 6.3) {
+  if (beyond(twiceDx, twiceDy, 6.3)) {
     return KEY;
   }
-  if (d > 5.4) {
+  if (beyond(twiceDx, twiceDy, 5.4)) {
     return {120, 10, 20};  // rim
   }
-  const double light = std::hypot(x - 5.0, y - 6.0);
-  if (light < 1.3) {
+  if (!beyond(2 * (x - 5), 2 * (y - 6), 1.3)) {
     return {255, 190, 190};  // highlight
   }
   const Rgb body{210, 30, 40};
-  return shade(body, 1.15 - 0.05 * ((x - 4) + (y - 6)) / 2.0);
+  return shade(body, rounded(1.15 - rounded(0.05 * ((x - 4) + (y - 6))) / 2.0));
 }
 
 // A green scaled body segment with rounded corners.
