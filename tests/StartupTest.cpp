@@ -10,11 +10,15 @@
 namespace {
 
 // Runs in a fresh child process: brings the libraries up and opens a window,
-// then reports the outcome through the exit status and standard error.
-[[noreturn]] void startUp() {
+// then reports the outcome through the exit status and standard error. With
+// shutDown false the libraries' exit handlers are skipped.
+[[noreturn]] void startUp(bool shutDown = true) {
   try {
     CSDLSystem libraries;
     CWindow window(384, 384, "Morvex");
+    if (!shutDown) {
+      std::_Exit(0);
+    }
     std::exit(0);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
@@ -54,7 +58,10 @@ TEST_F(StartupTest, AnInvisibleDriverAskedForByNameIsAllowed) {
       {
         unsetenv("DISPLAY");
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        startUp();
+        // Only start-up is in question here. SDL 3's offscreen driver with
+        // Mesa 26 may crash while it shuts down, unloading EGL under
+        // llvmpipe's running threads.
+        startUp(false);
       },
       ::testing::ExitedWithCode(0), "");
 }

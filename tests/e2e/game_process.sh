@@ -44,8 +44,21 @@ start() {
 }
 
 # window NAME: the id of the visible window with exactly this name, polled.
+# Called as id=$(window NAME) || exit 1, since fail in a command substitution
+# ends only the subshell.
 window() {
-  "$(dirname "$0")/../../scripts/wait-window" "$1" $((30 * factor)) || fail "no window named '$1' appeared"
+  local found
+  appeared() {
+    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$found" ] && return 0
+    # A game that has ended will show no window: say so now, not at the limit.
+    if [ -n "$pid" ] && { ! kill -0 "$pid" 2>/dev/null || [[ "$(ps -o stat= -p "$pid")" == Z* ]]; }; then
+      fail "the game ended before a window named '$1' appeared; standard error: $(cat "$work/stderr")"
+    fi
+    return 1
+  }
+  poll 30 appeared "$1" || fail "no window named '$1' appeared"
+  echo "$found"
 }
 
 # finish EXPECTED: waits for the game to end and checks its exit status.
@@ -122,12 +135,19 @@ data() {
   done
 }
 
-# dismiss ID HOW: closes the message box by Return, Escape, its OK button or
-# the window manager's close request.
+# dismiss ID HOW: closes the message box by Return, keypad Enter, Escape,
+# Space (after a letter, which must leave it up), its OK button or the window
+# manager's close request.
 dismiss() {
   case "$2" in
     return) press "$1" Return ;;
+    kp-enter) press "$1" KP_Enter ;;
     escape) press "$1" Escape ;;
+    space)
+      press "$1" a
+      poll 1 eval '! kill -0 '"$pid"' 2>/dev/null' && fail "a letter closed the box"
+      press "$1" space
+      ;;
     ok)
       local w h
       read -r w h < <(xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
@@ -142,7 +162,7 @@ dismiss() {
 error_box() {
   start "$1"
   local id
-  id=$(window "Exception caught")
+  id=$(window "Exception caught") || exit 1
   local text
   text=$(xprop -id "$id" _MORVEX_MESSAGE | sed -E 's/^[^=]*= "(.*)"$/\1/')
   case "$text" in
@@ -159,7 +179,7 @@ error_box() {
 case "${1:?case}" in
   window)
     start "$DATA"
-    id=$(window Morvex)
+    id=$(window Morvex) || exit 1
     geometry=$(xwininfo -id "$id" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
     [ "$geometry" = 384x384 ] || fail "window is $geometry"
     # Docks match a window to its menu entry by the class.
@@ -179,7 +199,7 @@ case "${1:?case}" in
     ;;
   moves-and-freezes)
     start "$DATA"
-    id=$(window Morvex)
+    id=$(window Morvex) || exit 1
     moves "$id" || fail "the snake does not move"
     press "$id" Pause
     still "$id" || fail "the picture changes while paused"
@@ -194,20 +214,20 @@ case "${1:?case}" in
     ;;
   window-close)
     start "$DATA"
-    id=$(window Morvex)
+    id=$(window Morvex) || exit 1
     "$XCLOSE" "$id"
     finish 0
     ;;
   arguments)
     start "$DATA" --help -x "some file" ""
-    id=$(window Morvex)
+    id=$(window Morvex) || exit 1
     moves "$id" || fail "the snake does not move"
     press "$id" Escape
     finish 0
     ;;
   sigint | sigterm)
     start "$DATA"
-    id=$(window Morvex)
+    id=$(window Morvex) || exit 1
     # The window is there before the art and the font; a moving picture
     # means start-up is over and the game is playing.
     moves "$id" || fail "the snake does not move"
@@ -225,7 +245,7 @@ case "${1:?case}" in
   corrupt-bitmap)
     data "$work/d" snake.bmp
     printf 'BM%s' "$(head -c 40 /dev/zero | tr '\0' 'x')" >"$work/d/snake.bmp"
-    error_box "$work/d" "SDL_LoadBitmap: " return
+    error_box "$work/d" "SDL_LoadBitmap: " space
     ;;
   server-killed)
     # A server of its own, so that killing it harms no other test.
@@ -234,14 +254,14 @@ case "${1:?case}" in
     poll 10 test -s "$work/display" || fail "no X server of its own"
     export DISPLAY=":$(head -n 1 "$work/display")"
     start "$DATA"
-    id=$(window Morvex)
+    id=$(window Morvex) || exit 1
     kill -9 "$server"
     ends_within 1 1
     lost_display
     ;;
   window-killed)
     start "$DATA"
-    id=$(window Morvex)
+    id=$(window Morvex) || exit 1
     xdotool windowkill "$id"
     ends_within 1 1
     lost_display
@@ -249,7 +269,8 @@ case "${1:?case}" in
   notice-killed)
     data "$work/d" food.bmp
     start "$work/d"
-    xdotool windowkill "$(window "Exception caught")"
+    id=$(window "Exception caught") || exit 1
+    xdotool windowkill "$id"
     ends_within 1 1
     lost_display
     ;;
@@ -268,7 +289,8 @@ case "${1:?case}" in
     data "$work/d" "$file"
     mkfifo "$work/d/$file"
     case $file in *.ttf) context="TTF_OpenFont" ;; *) context="SDL_LoadBitmap" ;; esac
-    error_box "$work/d" "$context: Refusing $file: it is a named pipe, not a regular file" return
+    case $file in snake.bmp) how=kp-enter ;; *) how=return ;; esac
+    error_box "$work/d" "$context: Refusing $file: it is a named pipe, not a regular file" "$how"
     ;;
   broken-gl-driver)
     [ -n "${GLPROBE:-}" ] || fail "GLPROBE is not set"
