@@ -50,12 +50,12 @@ CGame::CGame() : window(WINDOW_SIZE, WINDOW_SIZE, "Morvex") {
 // The textures and the font go before the window, by member order.
 CGame::~CGame() = default;
 
-void CGame::run() {
+void CGame::run(const std::function<void(std::uint32_t milliseconds)>& sleep) {
   const CPlaySignals signals;
   start();
   while (running) {
     pass();
-    SDL_Delay(FRAME_DELAY_MS);
+    sleep(FRAME_DELAY_MS);
     if (signals.stopRequested()) {
       running = false;
     }

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -46,8 +47,9 @@ public:
   CGame(const CGame&) = delete;
   CGame& operator=(const CGame&) = delete;
 
-  // Plays until Escape or a window close.
-  void run();
+  // Plays until Escape, a window close, SIGINT or SIGTERM. Each pass is
+  // followed by sleep(FRAME_DELAY_MS); a test may watch the sleeps.
+  void run(const std::function<void(std::uint32_t milliseconds)>& sleep = SDL_Delay);
 
   // run() in pieces, so a test or benchmark can drive single passes:
   // start() readies the first round, pass() is one pass without the sleep.

@@ -233,6 +233,32 @@ TEST_F(GameTest, EscapeEndsTheGameWhilePausedHelpedOrDead) {
   }
 }
 
+// The pace: one step a pass, and after every pass a sleep of 100 ms.
+TEST_F(GameTest, EveryPassStepsOnceAndThenSleepsATenthOfASecond) {
+  std::vector<std::uint32_t> sleeps;
+  std::vector<CPoint> heads;
+  game->run([&](std::uint32_t milliseconds) {
+    sleeps.push_back(milliseconds);
+    heads.push_back(head());
+    if (sleeps.size() == 3) {
+      push(key(SDLK_ESCAPE));
+    }
+  });
+  EXPECT_EQ(sleeps, (std::vector<std::uint32_t>{100, 100, 100, 100}));
+  EXPECT_EQ(heads, (std::vector<CPoint>{{6, 5}, {7, 5}, {8, 5}, {9, 5}}));
+}
+
+// The generator is seeded with 1337 once, when the game is made: with glibc
+// the first round's food lands on (17, 6), and the next round goes on with the
+// same sequence instead of starting it again.
+TEST(GameSeedTest, TheFirstFoodLandsOn17And6AndTheNextRoundGoesOnWithTheSequence) {
+  CGame game;
+  game.start();
+  EXPECT_EQ(game.foodCell(), CPoint(17, 6));
+  game.start();
+  EXPECT_EQ(game.foodCell(), CPoint(7, 3));
+}
+
 TEST_F(GameTest, RunReturnsAfterThePassThatSawEscape) {
   push(key(SDLK_ESCAPE));
   game->run();
