@@ -41,7 +41,7 @@ std::string bitmapRefusal(SDL_RWops* stream, const std::string& name) {
     width = little(info + 4, 4, true);
     height = std::llabs(little(info + 8, 4, true));  // negative: stored top row first
   }
-  if (width <= 0 || width > MAX_BITMAP_SIDE || height > MAX_BITMAP_SIDE) {
+  if (width <= 0 || height == 0 || width > MAX_BITMAP_SIDE || height > MAX_BITMAP_SIDE) {
     return "Refusing " + name + ": its header claims " + std::to_string(width) + " x " + std::to_string(height) +
            " pixels; bitmaps may be 1 to " + std::to_string(MAX_BITMAP_SIDE) + " pixels a side";
   }
