@@ -98,6 +98,16 @@ TEST_F(FontTest, OneTextureForAllGlyphsDrawsTheSamePixelsAsOneTexturePerGlyph) {
   }
 }
 
+// The glyphs run from 32 to 127 inclusive: DejaVu Sans draws 127 as a box
+// 7 pixels wide at 12 points, and the pen moves past it.
+TEST_F(FontTest, Character127IsTheLastGlyphAndMovesThePen) {
+  const int a = width('A');
+  expectLaidOutAs(
+      "A\x7F"
+      "B",
+      {{"A", {0, 0}}, {"\x7F", {a, 0}}, {"B", {a + 7, 0}}});
+}
+
 TEST_F(FontTest, BytesWithoutGlyphsAreSkippedWithoutMovingThePen) {
   const int a = width('A');
   for (const std::string& skipped :

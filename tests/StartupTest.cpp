@@ -1,3 +1,4 @@
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -64,6 +65,23 @@ TEST_F(StartupTest, AnInvisibleDriverAskedForByNameIsAllowed) {
         startUp(false);
       },
       ::testing::ExitedWithCode(0), "");
+}
+
+// The game makes no sound, but start-up has always brought audio up with
+// video, and fails where SDL cannot.
+TEST_F(StartupTest, AudioComesUpWithVideoAndStartUpFailsWhereItCannot) {
+  EXPECT_EXIT(
+      {
+        const CSDLSystem libraries;
+        std::_Exit(SDL_WasInit(SDL_INIT_AUDIO) != 0 ? 0 : 4);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(
+      {
+        setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+        startUp(false);
+      },
+      ::testing::ExitedWithCode(3), "^SDL_Init: .");
 }
 
 TEST_F(StartupTest, WithADisplayTheWindowOpens) { EXPECT_EXIT(startUp(), ::testing::ExitedWithCode(0), ""); }
