@@ -258,6 +258,7 @@ case "${1:?case}" in
     kill -9 "$server"
     ends_within 1 1
     lost_display
+    grep -qx "Morvex: lost the connection to the X display" "$work/stderr" || fail "standard error: $(cat "$work/stderr")"
     ;;
   window-killed)
     start "$DATA"
