@@ -33,7 +33,7 @@ TEST(Refusals, ADataFileThatIsNotARegularFileIsRefusedSayingWhatItIs) {
   ASSERT_EQ(bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
   std::filesystem::create_symlink("/dev/null", device);
   std::filesystem::create_directory(folder);
-  { std::ofstream(plain) << "BM"; }
+  std::ofstream(plain) << "BM";
 
   const struct {
     std::string path;
