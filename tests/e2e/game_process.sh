@@ -249,7 +249,7 @@ case "${1:?case}" in
     ;;
   server-killed)
     # A server of its own, so that killing it harms no other test.
-    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -nolisten local 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
     server=$!
     poll 10 test -s "$work/display" || fail "no X server of its own"
     export DISPLAY=":$(head -n 1 "$work/display")"
