@@ -249,9 +249,8 @@ case "${1:?case}" in
     ;;
   server-killed)
     # A server of its own, so that killing it harms no other test.
-    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-    server=$!
-    poll 10 test -s "$work/display" || fail "no X server of its own"
+    "$(dirname "$0")/../../scripts/start-xvfb" "$work" 640x480x24 || fail "no X server of its own"
+    server=$(cat "$work/pid")
     export DISPLAY=":$(head -n 1 "$work/display")"
     start "$DATA"
     id=$(window Morvex) || exit 1
