@@ -190,10 +190,14 @@ case "${1:?case}" in
     [ "$wm_class" = 'WM_CLASS(STRING) = "morvex", "morvex"' ] || fail "the window's class: $wm_class"
     # The icon: 32 x 32, clear in the snake's rounded corner (pixel 0), the
     # snake's outline on the top row (pixel 7), the food's cell clear at
-    # (25, 1) (pixel 57), the snake's body at (21, 18) (pixel 597).
-    icon=$(xprop -id "$id" -notype -f _NET_WM_ICON 32x _NET_WM_ICON | sed 's/^[^=]*= *//' | tr -d ' ' | tr ',' '\n' |
-      sed -n '1p;2p;3p;10p;60p;600p' | tr '\n' ' ')
-    [ "$icon" = "0x20 0x20 0x0 0xff145a1e 0x0 0xff37a541 " ] || fail "the window's icon begins: $icon"
+    # (25, 1) (pixel 57), the snake's body at (21, 18) (pixel 597). It comes
+    # once the images are loaded, after the window has appeared.
+    icon_is() {
+      icon=$(xprop -id "$id" -notype -f _NET_WM_ICON 32x _NET_WM_ICON | sed 's/^[^=]*= *//' | tr -d ' ' |
+        tr ',' '\n' | sed -n '1p;2p;3p;10p;60p;600p' | tr '\n' ' ')
+      [ "$icon" = "$1" ]
+    }
+    poll 10 icon_is "0x20 0x20 0x0 0xff145a1e 0x0 0xff37a541 " || fail "the window's icon begins: $icon"
     press "$id" Escape
     finish 0
     ;;
