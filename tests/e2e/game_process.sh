@@ -18,6 +18,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# state PID: the process's state letter (Z for a zombie), from /proc, since a
+# minimal system may have no ps.
+state() { sed -E 's/^[0-9]+ \(.*\) (.).*/\1/' "/proc/$1/stat" 2>/dev/null; }
+
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -52,7 +56,7 @@ window() {
     found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
     [ -n "$found" ] && return 0
     # A game that has ended will show no window: say so now, not at the limit.
-    if [ -n "$pid" ] && { ! kill -0 "$pid" 2>/dev/null || [[ "$(ps -o stat= -p "$pid")" == Z* ]]; }; then
+    if [ -n "$pid" ] && { ! kill -0 "$pid" 2>/dev/null || [ "$(state "$pid")" = Z ]; }; then
       fail "the game ended before a window named '$1' appeared; standard error: $(cat "$work/stderr")"
     fi
     return 1
@@ -76,9 +80,9 @@ ends_within() {
   local deadline
   deadline=$(awk -v now="$(date +%s.%N)" -v s="$1" -v f="$factor" 'BEGIN { printf "%.3f", now + s * f }')
   # A zombie has ended; it only waits for this shell to collect its status.
-  while kill -0 "$pid" 2>/dev/null && [[ "$(ps -o stat= -p "$pid")" != Z* ]]; do
+  while kill -0 "$pid" 2>/dev/null && [ "$(state "$pid")" != Z ]; do
     awk -v now="$(date +%s.%N)" -v d="$deadline" 'BEGIN { exit !(now > d) }' &&
-      fail "the game still runs $1 s x $factor later (state $(ps -o stat=,pcpu= -p "$pid"))"
+      fail "the game still runs $1 s x $factor later (state $(state "$pid"))"
     sleep 0.02
   done
   finish "$2"
@@ -197,7 +201,11 @@ case "${1:?case}" in
         tr ',' '\n' | sed -n '1p;2p;3p;10p;60p;600p' | tr '\n' ' ')
       [ "$icon" = "$1" ]
     }
-    poll 10 icon_is "0x20 0x20 0x0 0xff145a1e 0x0 0xff37a541 " || fail "the window's icon begins: $icon"
+    if [ -n "${SKIP_ICON:-}" ]; then
+      echo "SKIP: the icon check: $SKIP_ICON"
+    else
+      poll 10 icon_is "0x20 0x20 0x0 0xff145a1e 0x0 0xff37a541 " || fail "the window's icon begins: $icon"
+    fi
     press "$id" Escape
     finish 0
     ;;
