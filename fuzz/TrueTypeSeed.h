@@ -6,12 +6,13 @@
 #include <vector>
 
 // Writes the smallest TrueType font that FreeType opens and renders: a
-// square for every character from '!' to '~', an empty glyph for the rest.
-// It gives the font fuzzer a well-formed start without copying any font.
+// square for every character from '!' to '~' that `inked` holds, an empty
+// glyph for the rest. It gives the font fuzzer a well-formed start, and the
+// tests fonts that draw little or nothing, without copying any font.
 // The square is 400 x 600 font units; fewer units per em draw it larger.
 class CTrueTypeSeed {
 public:
-  static std::vector<std::uint8_t> font(std::uint16_t unitsPerEm = 1000) {
+  static std::vector<std::uint8_t> font(std::uint16_t unitsPerEm = 1000, const std::string& inked = everyCharacter()) {
     constexpr std::uint16_t GLYPHS = 2;  // the empty .notdef and the square
     std::vector<Table> tables;
 
@@ -98,7 +99,8 @@ public:
     tables.push_back({"loca", loca});
 
     // Windows Unicode map, format 4: '!'..'~' through a table of glyph
-    // numbers, all 1, then the closing segment.
+    // numbers, 1 for an inked character and 0 for the rest, then the closing
+    // segment.
     constexpr std::uint16_t FIRST = 33;
     constexpr std::uint16_t LAST = 126;
     Bytes cmap;
@@ -122,11 +124,20 @@ public:
     put16(cmap, 4);  // the first segment's numbers start two words on
     put16(cmap, 0);
     for (int c = FIRST; c <= LAST; ++c) {
-      put16(cmap, 1);
+      put16(cmap, inked.find(static_cast<char>(c)) == std::string::npos ? 0 : 1);
     }
     tables.push_back({"cmap", cmap});
 
     return assemble(tables);
+  }
+
+  // '!' to '~'.
+  static std::string everyCharacter() {
+    std::string all;
+    for (char c = '!'; c <= '~'; ++c) {
+      all += c;
+    }
+    return all;
   }
 
 private:

@@ -166,8 +166,10 @@ std::vector<CFont::Glyph> CFont::makeGlyphs(const std::vector<const SDL_Surface*
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA8, width, height, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  // Nearest texel: at one texel a game pixel it is what a linear filter gives,
+  // and on a scaled window it keeps each texel a sharp square.
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   for (std::size_t i = 0; i < inks.size(); ++i) {
     if (inks[i].usable) {
       glyphs[i].texture = texture;
@@ -215,6 +217,12 @@ CFont::CFont(CWindow* window, const std::string& path, int pointSize) : window(w
     surfaces.push_back(r.get());
   }
   const std::vector<Glyph> made = makeGlyphs(surfaces);
+  // A colour-emoji, symbol or bitmap-only face can open and still render
+  // nothing the game writes: the score and the help would silently vanish.
+  if (std::none_of(made.begin(), made.end(), [](const Glyph& g) { return g.inkWidth > 0; })) {
+    SDL_SetError("%s: draws none of the characters the game writes", path.c_str());
+    throw CSDLTTFError("TTF_OpenFont");
+  }
   std::copy(made.begin(), made.end(), glyphs.begin());
   for (const Glyph& g : glyphs) {
     atlas = std::max(atlas, g.texture);  // all the same, or 0 for empty glyphs

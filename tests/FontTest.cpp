@@ -277,6 +277,36 @@ TEST_F(FontTest, AFontWhoseCharactersComeOutHugeIsRefusedBeforeRendering) {
   }
 }
 
+TEST_F(FontTest, AFontThatDrawsNoneOfTheCharactersIsRefusedAndOneThatDrawsSomeIsTaken) {
+  CTempDir dir;
+  const struct {
+    const char* what;
+    std::string inked;  // characters the made font draws; "" for DejaVu Sans
+    bool taken;
+  } cases[] = {
+      {"a font of empty glyphs", " ", false},
+      {"a font of digits only", "0123456789", true},
+      {"DejaVu Sans", "", true},
+  };
+  for (const auto& c : cases) {
+    std::string path = FONT;
+    if (!c.inked.empty()) {
+      const std::vector<std::uint8_t> bytes = CTrueTypeSeed::font(1000, c.inked);
+      path = dir / "verdana.ttf";
+      std::ofstream(path, std::ios::binary | std::ios::trunc)
+          .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    try {
+      const CFont font(window.get(), path, 12);
+      EXPECT_TRUE(c.taken) << c.what << " was taken";
+      EXPECT_GT(font.glyph('5').inkWidth, 0) << c.what;
+    } catch (const CSDLTTFError& e) {
+      EXPECT_FALSE(c.taken) << c.what << ": " << e.what();
+      EXPECT_EQ(std::string(e.what()), "TTF_OpenFont: " + path + ": draws none of the characters the game writes");
+    }
+  }
+}
+
 TEST_F(FontTest, AFontCutShortEitherLoadsOrRaisesNeverCrashes) {
   CTempDir dir;
   std::ifstream real(FONT, std::ios::binary);
