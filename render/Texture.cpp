@@ -33,8 +33,10 @@ CTexture::CTexture(CWindow* window, const std::string& name) : window(window) {
   // The buffer's rows lie back to back.
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
   glTexImage2D(GL_TEXTURE_2D, 0, 4, pw, ph, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  // Nearest texel: at one texel a game pixel it is what a linear filter gives,
+  // and on a scaled window it keeps each texel a sharp square.
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
 }
 
 const std::uint8_t* CTexture::rgbaAt(int x, int y) const {

@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <SDL.h>
 
+#include <algorithm>
+
 #include "platform/SDLError.h"
 #include "platform/XErrorTrap.h"
 #include "render/RgbaMasks.h"
@@ -27,7 +29,9 @@ SDL_Surface* setVideoMode(int width, int height, const CFramebufferRequest& requ
   return SDL_SetVideoMode(width, height, 32, SDL_OPENGL);
 }
 
-CWindow::CWindow(int width, int height, const std::string& caption, const VideoModeSetter& setMode) {
+CWindow::CWindow(int width, int height, const std::string& caption, const VideoModeSetter& setMode,
+                 const CDesktopScale& desktop)
+    : width(width), height(height), pixelsPerUnit(desktop.multipleFor(std::max(width, height))) {
   // The caption goes first so the window carries it from the moment it appears.
   SDL_WM_SetCaption(caption.c_str(), nullptr);
 
@@ -37,7 +41,7 @@ CWindow::CWindow(int width, int height, const std::string& caption, const VideoM
   screen = nullptr;
   SDL_ClearError();
   for (const CFramebufferRequest& request : FRAMEBUFFER_REQUESTS) {
-    screen = setMode(width, height, request);
+    screen = setMode(width * pixelsPerUnit, height * pixelsPerUnit, request);
     if (screen != nullptr) {
       break;
     }
@@ -47,7 +51,9 @@ CWindow::CWindow(int width, int height, const std::string& caption, const VideoM
   }
   trap.check("SDL_SetVideoMode");
 
-  glViewport(0, 0, width, height);
+  // The projection stays in game pixels; the viewport alone enlarges, so a
+  // quad on whole game pixels covers whole squares of device pixels.
+  glViewport(0, 0, width * pixelsPerUnit, height * pixelsPerUnit);
   // SDL on SDL2 may hand back the OpenGL context of an earlier video mode, so
   // both matrices start from the identity rather than from what was left.
   glMatrixMode(GL_PROJECTION);
@@ -77,7 +83,7 @@ void CWindow::fillRect(int x, int y, int w, int h, std::uint32_t colour) {
   glDisable(GL_BLEND);
 }
 
-void CWindow::clear(std::uint32_t colour) { fillRect(0, 0, screen->w, screen->h, colour); }
+void CWindow::clear(std::uint32_t colour) { fillRect(0, 0, width, height, colour); }
 
 void CWindow::flip() { SDL_GL_SwapBuffers(); }
 

@@ -1,0 +1,142 @@
+#include "platform/DesktopScale.h"
+
+#include <SDL.h>
+#include <X11/Xlib.h>
+#include <X11/Xresource.h>
+#include <link.h>
+#include <wayland-client.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+// Dots an inch at which X11 desktops draw at 100 %.
+constexpr double BASE_DPI = 96;
+
+// X11: GNOME, KDE and Xfce say their scale through the Xft.dpi resource.
+CDesktopScale ofX11() {
+  const std::unique_ptr<Display, decltype(&XCloseDisplay)> display(XOpenDisplay(nullptr), XCloseDisplay);
+  if (!display) {
+    return {};
+  }
+  int factor = 1;
+  if (const char* resources = XResourceManagerString(display.get())) {
+    XrmInitialize();
+    const std::unique_ptr<_XrmHashBucketRec, decltype(&XrmDestroyDatabase)> database(XrmGetStringDatabase(resources),
+                                                                                     XrmDestroyDatabase);
+    char* type = nullptr;
+    XrmValue value{};
+    if (database && XrmGetResource(database.get(), "Xft.dpi", "Xft.Dpi", &type, &value) && value.addr != nullptr) {
+      factor = CDesktopScale::factorOfDpi(value.addr);
+    }
+  }
+  const int screen = DefaultScreen(display.get());
+  return {factor, DisplayWidth(display.get(), screen), DisplayHeight(display.get(), screen)};
+}
+
+// Wayland: the scale and current mode of the first output the compositor
+// announces, over a connection of our own.
+struct COutputState {
+  wl_output* output = nullptr;
+  int scale = 1;
+  int width = 0;
+  int height = 0;
+};
+
+void onGeometry(void*, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t, const char*, const char*, int32_t) {}
+void onMode(void* data, wl_output*, uint32_t flags, int32_t width, int32_t height, int32_t) {
+  if ((flags & WL_OUTPUT_MODE_CURRENT) != 0) {
+    static_cast<COutputState*>(data)->width = width;
+    static_cast<COutputState*>(data)->height = height;
+  }
+}
+void onDone(void*, wl_output*) {}
+void onScale(void* data, wl_output*, int32_t factor) { static_cast<COutputState*>(data)->scale = factor; }
+constexpr wl_output_listener OUTPUT_LISTENER = {onGeometry, onMode, onDone, onScale, nullptr, nullptr};
+
+void onGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t version) {
+  auto* state = static_cast<COutputState*>(data);
+  // The scale event came with version 2; names and descriptions (4) are not needed.
+  if (state->output == nullptr && std::strcmp(interface, wl_output_interface.name) == 0 && version >= 2) {
+    state->output = static_cast<wl_output*>(wl_registry_bind(registry, name, &wl_output_interface, 2));
+    wl_output_add_listener(state->output, &OUTPUT_LISTENER, state);
+  }
+}
+void onGlobalRemove(void*, wl_registry*, uint32_t) {}
+constexpr wl_registry_listener REGISTRY_LISTENER = {onGlobal, onGlobalRemove};
+
+CDesktopScale ofWayland() {
+  const std::unique_ptr<wl_display, decltype(&wl_display_disconnect)> display(wl_display_connect(nullptr),
+                                                                              wl_display_disconnect);
+  if (!display) {
+    return {};
+  }
+  COutputState state;
+  wl_registry* registry = wl_display_get_registry(display.get());
+  wl_registry_add_listener(registry, &REGISTRY_LISTENER, &state);
+  // The first round trip announces the globals, the second the output's state.
+  wl_display_roundtrip(display.get());
+  wl_display_roundtrip(display.get());
+  const CDesktopScale scale(state.scale, state.width, state.height);
+  if (state.output != nullptr) {
+    wl_output_destroy(state.output);
+  }
+  wl_registry_destroy(registry);
+  return scale;
+}
+
+// SDL 3 (under sdl2-compat) is asked to map one window pixel to one device
+// pixel on Wayland, so a window of 768 is 768 device pixels. SDL 2 sizes its
+// Wayland windows in the compositor's units and lets it enlarge them; asking
+// it for more would make the window k times too large.
+bool drawsInDevicePixels() {
+  return dl_iterate_phdr(
+             [](dl_phdr_info* info, std::size_t, void*) {
+               return info->dlpi_name != nullptr && std::strstr(info->dlpi_name, "libSDL3.so") != nullptr ? 1 : 0;
+             },
+             nullptr) != 0;
+}
+
+}  // namespace
+
+CDesktopScale::CDesktopScale(int factor, int screenWidth, int screenHeight)
+    : factor(std::max(1, factor)), screenWidth(std::max(0, screenWidth)), screenHeight(std::max(0, screenHeight)) {}
+
+CDesktopScale CDesktopScale::ofDesktop() {
+  char name[32] = {};
+  if (SDL_VideoDriverName(name, sizeof name) == nullptr) {
+    return {};
+  }
+  const std::string driver = name;
+  if (driver == "x11") {
+    return ofX11();
+  }
+  if (driver == "wayland" && drawsInDevicePixels()) {
+    return ofWayland();
+  }
+  return {};
+}
+
+int CDesktopScale::factorOfDpi(const char* dpi) {
+  char* end = nullptr;
+  const double value = std::strtod(dpi, &end);
+  if (end == dpi || !std::isfinite(value) || value < BASE_DPI) {
+    return 1;
+  }
+  // A resource of absurd size must not ask for an absurd window.
+  return static_cast<int>(std::min(value / BASE_DPI, 64.0));
+}
+
+int CDesktopScale::multipleFor(int side) const {
+  int multiple = factor;
+  while (multiple > 1 &&
+         ((screenWidth > 0 && multiple * side > screenWidth) || (screenHeight > 0 && multiple * side > screenHeight))) {
+    --multiple;
+  }
+  return multiple;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+// How large the desktop draws every window, as it says so itself: a whole
+// factor (1 at 100 %, 2 at 200 %, fractions rounded down) and the screen's
+// size in device pixels, 0 where it could not be read. Read once SDL's video
+// driver is up, from the display that driver talks to: X11's Xft.dpi
+// resource, or the Wayland output's scale.
+class CDesktopScale {
+public:
+  CDesktopScale() = default;
+  CDesktopScale(int factor, int screenWidth, int screenHeight);
+
+  // What the display SDL chose says; factor 1 and no screen size on a display
+  // that says nothing, or that SDL does not draw on in device pixels.
+  static CDesktopScale ofDesktop();
+  // The factor of an Xft.dpi value ("192", "144.5"): 96 dots an inch is 100 %.
+  static int factorOfDpi(const char* dpi);
+
+  // The largest whole multiple of a window `side` pixels square, up to the
+  // factor, that fits the screen; at least 1.
+  int multipleFor(int side) const;
+
+private:
+  int factor = 1;
+  int screenWidth = 0;
+  int screenHeight = 0;
+};
