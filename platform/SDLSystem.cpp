@@ -31,6 +31,13 @@ bool invisibleDriverNotAskedFor() {
 }  // namespace
 
 CSDLSystem::CSDLSystem() {
+  // Wayland docks find the menu entry whose name is the window's application
+  // id, which SDL would otherwise take from the executable's name. SDL 3
+  // reads SDL_APP_ID (and gives it to X11 as the window's class, beside the
+  // instance name "morvex" that the entry's StartupWMClass matches), SDL 2
+  // SDL_VIDEO_WAYLAND_WMCLASS. A player's own setting stands.
+  setenv("SDL_APP_ID", DESKTOP_ID, 0);
+  setenv("SDL_VIDEO_WAYLAND_WMCLASS", DESKTOP_ID, 0);
   // Audio is brought up too, although the game makes no sound: a machine that
   // cannot provide it fails here, as it always has.
   if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {

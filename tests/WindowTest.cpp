@@ -7,6 +7,8 @@
 
 #include "platform/SDLError.h"
 #include "render/Font.h"
+#include "render/Texture.h"
+#include "tests/TempDir.h"
 #include "tests/WindowFixture.h"
 
 namespace {
@@ -135,4 +137,41 @@ TEST(WindowFramebufferTest, WithNoFramebufferAtAllOpeningFailsWithSdlsReasonAfte
     EXPECT_STREQ(e.what(), "SDL_SetVideoMode: Couldn't find matching GLX visual");
   }
   EXPECT_EQ(asked, (std::vector<CFramebufferRequest>{{32, 8}, {24, 8}, {16, 8}, {0, 8}, {24, 0}, {16, 0}, {0, 0}}));
+}
+
+// A scaled desktop enlarges the window by a whole factor; everything drawn
+// must come out as the 100 % picture with each pixel an exact square.
+TEST(WindowScaleTest, AtTwiceTheScaleEveryPixelOfTheOrdinaryPictureIsATwoByTwoSquare) {
+  CSDLSystem libraries;
+  CTempDir dir;
+  // Every texel differs from its neighbours, so a blur or a shift shows.
+  CBmpWriter::write(dir / "cell.bmp", CBmpWriter::encode(16, 16, 24, [](int x, int y) {
+                      return x == y ? Rgb{255, 0, 255}
+                                    : Rgb{static_cast<std::uint8_t>(x * 15), static_cast<std::uint8_t>(y * 15), 99};
+                    }));
+  const auto picture = [&](int factor) {
+    CWindow window(384, 384, "Morvex test", setVideoMode, CDesktopScale(factor, 0, 0));
+    EXPECT_EQ(window.scale(), factor);
+    const CTexture cell(&window, dir / "cell");
+    const CFont font(&window, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 12);
+    window.clear(0xFF000000);
+    cell.draw(80, 200);
+    cell.drawAt({{368, 368}, {-8, 200}});
+    font.draw(309, 5, "Score: 5");
+    window.fillRect(5, 5, 374, 150, 0x7F606060);
+    font.draw(10, 10, "Keys:\n  Arrow Keys - Move around");
+    return CGlFrame(384 * factor, 384 * factor);
+  };
+  const CGlFrame ordinary = picture(1);
+  const CGlFrame doubled = picture(2);
+  ASSERT_EQ(doubled.width, 768);
+  EXPECT_EQ(ordinary.at(80, 201), (Rgb{0, 15, 99})) << "the cell was not drawn where expected";
+  for (int y = 0; y < 384; ++y) {
+    for (int x = 0; x < 384; ++x) {
+      for (int d = 0; d < 4; ++d) {
+        ASSERT_EQ(doubled.at(2 * x + d % 2, 2 * y + d / 2), ordinary.at(x, y))
+            << "game pixel " << x << "," << y << ", device pixel " << 2 * x + d % 2 << "," << 2 * y + d / 2;
+      }
+    }
+  }
 }

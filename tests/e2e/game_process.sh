@@ -214,6 +214,48 @@ case "${1:?case}" in
     press "$id" Escape
     finish 0
     ;;
+  hidpi)
+    # GNOME, KDE and Xfce on X11 say "200 %" as Xft.dpi: 192 among the X
+    # resources. at_dpi DPI SIZE [SHOT]: the game started at that setting ("" for
+    # none) has a window SIZE device pixels square; paused, its picture goes to SHOT.
+    at_dpi() {
+      if [ -n "$1" ]; then echo "Xft.dpi: $1" | xrdb -load -; else xrdb -load /dev/null; fi
+      start "$DATA"
+      local id
+      id=$(window Morvex) || exit 1
+      geometry=$(xwininfo -id "$id" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+      [ "$geometry" = "${2}x$2" ] || fail "at Xft.dpi '$1' the window is $geometry, expected ${2}x$2"
+      if [ -n "${3:-}" ]; then
+        press "$id" Pause
+        still "$id" || fail "the picture changes while paused"
+        cp "$work/a.png" "$3"
+      fi
+      press "$id" Escape
+      finish 0
+    }
+    at_dpi "" 384
+    at_dpi 96 384 "$work/ordinary.png"
+    at_dpi 144 384
+    at_dpi 192 768 "$work/doubled.png"
+    # Each game pixel is a sharp 2 x 2 square, and every second pixel is the
+    # ordinary picture, but for the snake's row, which depends on when the
+    # pause came (pixels 80 to 95: the snake runs along row 5).
+    convert "$work/doubled.png" -sample 50% "$work/half.png"
+    convert "$work/half.png" -sample 200% "$work/squares.png"
+    [ "$(differing "$work/doubled.png" "$work/squares.png")" = 0 ] || fail "the doubled picture is not sharp squares"
+    for f in ordinary half; do
+      convert "$work/$f.png" -fill black -draw "rectangle 0,80 383,95" "$work/$f-rest.png"
+    done
+    [ "$(differing "$work/ordinary-rest.png" "$work/half-rest.png")" = 0 ] ||
+      fail "the doubled picture halved differs from the ordinary one in $(differing "$work/ordinary-rest.png" "$work/half-rest.png") pixels"
+    # 300 % does not fit a 1024 x 768 screen, 200 % does; nor does 200 % fit 640 x 480.
+    at_dpi 288 768
+    "$(dirname "$0")/../../scripts/start-xvfb" "$work" 640x480x24 || fail "no X server of its own"
+    server=$(cat "$work/pid")
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    at_dpi 192 384
+    kill "$server"
+    ;;
   moves-and-freezes)
     start "$DATA"
     id=$(window Morvex) || exit 1

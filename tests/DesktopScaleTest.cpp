@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include "platform/DesktopScale.h"
+
+TEST(DesktopScale, XftDpiGivesTheWholeFactorRoundedDown) {
+  const struct {
+    const char* dpi;
+    int factor;
+  } cases[] = {
+      {"96", 1}, {"192", 2}, {"288", 3},  {"144", 1}, {"120", 1}, {"191.9", 1}, {"192.0", 2},
+      {"72", 1}, {"0", 1},   {"-192", 1}, {"", 1},    {"big", 1}, {"1e9", 64},  {"nan", 1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CDesktopScale::factorOfDpi(c.dpi), c.factor) << "Xft.dpi: " << c.dpi;
+  }
+}
+
+TEST(DesktopScale, TheWindowTakesTheLargestMultipleUpToTheFactorThatFitsTheScreen) {
+  const struct {
+    int factor, screenWidth, screenHeight, multiple;
+  } cases[] = {
+      {1, 1920, 1080, 1}, {2, 3840, 2160, 2}, {3, 3840, 2160, 3},
+      {3, 1024, 768, 2},  {2, 640, 480, 1},   {2, 1024, 700, 1},   // too small for 768 x 768
+      {2, 768, 768, 2},   {2, 0, 0, 2},       {0, 1920, 1080, 1},  // an unknown screen does not hold it back
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CDesktopScale(c.factor, c.screenWidth, c.screenHeight).multipleFor(384), c.multiple)
+        << "factor " << c.factor << " on " << c.screenWidth << " x " << c.screenHeight;
+  }
+}
