@@ -12,8 +12,10 @@ set -uo pipefail
 factor=${MORVEX_TIME_FACTOR:-1}
 work=$(mktemp -d)
 pid=
+compositor=
 cleanup() {
   [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
+  [ -n "$compositor" ] && kill -9 "$compositor" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -190,8 +192,13 @@ case "${1:?case}" in
     desktop=${DESKTOP:-$(dirname "$0")/../../packaging/org.morvex.Morvex.desktop}
     class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
     [ "$class" = morvex ] || fail "the menu entry's StartupWMClass is '$class'"
+    # SDL 3 gives X11 the application id (below) as the class; the instance
+    # name, which the entry matches, stays.
     wm_class=$(xprop -id "$id" WM_CLASS)
-    [ "$wm_class" = 'WM_CLASS(STRING) = "morvex", "morvex"' ] || fail "the window's class: $wm_class"
+    case $wm_class in
+      'WM_CLASS(STRING) = "morvex", "morvex"' | 'WM_CLASS(STRING) = "morvex", "org.morvex.Morvex"') ;;
+      *) fail "the window's class: $wm_class" ;;
+    esac
     # The icon: 32 x 32, clear in the snake's rounded corner (pixel 0), the
     # snake's outline on the top row (pixel 7), the food's cell clear at
     # (25, 1) (pixel 57), the snake's body at (21, 18) (pixel 597). It comes
@@ -254,6 +261,66 @@ case "${1:?case}" in
     server=$(cat "$work/pid")
     export DISPLAY=":$(head -n 1 "$work/display")"
     at_dpi 192 384
+    kill "$server"
+    ;;
+  wayland)
+    # The game as a native Wayland client, at each of SCALES (default 1 2), of a weston whose
+    # X11 backend runs in this display: xdotool's keys reach weston's window,
+    # and weston hands them to the game. Started without DISPLAY and under a
+    # weston without Xwayland, the game can only be a Wayland client.
+    # A screen of its own, large enough for weston's window at 200 %.
+    "$(dirname "$0")/../../scripts/start-xvfb" "$work" 1400x1100x24 || fail "no X server of its own"
+    server=$(cat "$work/pid")
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    export XDG_RUNTIME_DIR=$work/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff0000ff\npanel-position=none\n' >"$work/weston.ini"
+    desktop=${DESKTOP:-$(dirname "$0")/../../packaging/org.morvex.Morvex.desktop}
+    for scale in ${SCALES:-1 2}; do
+      side=$((384 * scale))
+      weston --backend=x11 --config="$work/weston.ini" --width=$((1000 / scale)) --height=$((1000 / scale)) \
+        --scale=$scale --socket=morvex-$scale --logger-scopes=log,proto --log="$work/weston.log" >/dev/null 2>&1 &
+      compositor=$!
+      poll 30 test -S "$XDG_RUNTIME_DIR/morvex-$scale" || fail "weston did not start: $(cat "$work/weston.log")"
+      output=$(xdotool search --sync --class weston | head -n 1)
+      # weston draws its pointer into the picture while it is over its window.
+      xdotool mousemove 1399 1099
+      (cd "$DATA" && exec env -u DISPLAY WAYLAND_DISPLAY=morvex-$scale "$MORVEX") 2>"$work/stderr" &
+      pid=$!
+      # The board is the one pure black square of the screen.
+      board() {
+        shot "$output" "$work/w.png" || return 1
+        box=$(convert "$work/w.png" -alpha off -fill white +opaque '#000000' -format '%@' info: 2>/dev/null)
+        read -r w h x y <<<"${box//[x+]/ }"
+        [ "${w}x$h" = "${side}x$side" ]
+      }
+      poll 30 board || fail "at scale $scale no board of $side x $side appeared (black area ${w}x$h); stderr: $(cat "$work/stderr")"
+      # The title bar a libdecor plugin draws sits above it, not weston's blue.
+      above=$(convert "$work/w.png" -format "%[pixel:p{$((x + w / 2)),$((y - 8))}]" info:)
+      case $above in *'0,0,255'* | blue) fail "at scale $scale the window has no title bar" ;; esac
+      ! grep -q "No plugins found" "$work/stderr" || fail "libdecor found no plugin: $(cat "$work/stderr")"
+      grep -q "set_app_id(\"$(basename "$desktop" .desktop)\")" "$work/weston.log" ||
+        fail "the application id is not the menu entry's name: $(grep set_app_id "$work/weston.log")"
+      # Each game pixel a sharp square.
+      convert "$work/w.png" -crop "$box" +repage "$work/board.png"
+      convert "$work/board.png" -sample "$((100 / scale))%" -sample "$((100 * scale))%" "$work/squares.png"
+      [ "$(differing "$work/board.png" "$work/squares.png")" = 0 ] || fail "at scale $scale the board is not sharp"
+      # Down turns the snake, which runs right at first: its body's colour
+      # then spans a column taller than it is wide.
+      xdotool windowfocus --sync "$output" key --delay 40 Down || fail "cannot press Down"
+      upright() {
+        shot "$output" "$work/w.png" &&
+          body=$(convert "$work/w.png" -crop "$box" +repage -alpha off -fill white +opaque '#37a541' -format '%@' info: 2>/dev/null) &&
+          read -r bw bh _ <<<"${body//[x+]/ }" && [ "$bh" -gt $((2 * bw)) ]
+      }
+      poll 10 upright || fail "at scale $scale the snake did not turn down"
+      xdotool key Escape
+      finish 0
+      kill "$compositor"
+      wait "$compositor" 2>/dev/null
+      compositor=
+      echo "scale $scale: a ${side}x$side board under a title bar, sharp, steered, ended by Escape"
+    done
     kill "$server"
     ;;
   moves-and-freezes)
