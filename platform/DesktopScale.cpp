@@ -13,6 +13,8 @@
 #include <memory>
 #include <string>
 
+#include "xdg-output-client.h"
+
 namespace {
 
 // Dots an inch at which X11 desktops draw at 100 %.
@@ -39,13 +41,17 @@ CDesktopScale ofX11() {
   return {factor, DisplayWidth(display.get(), screen), DisplayHeight(display.get(), screen)};
 }
 
-// Wayland: the scale and current mode of the first output the compositor
-// announces, over a connection of our own.
+// Wayland: the first output the compositor announces, over a connection of
+// our own: its size in device pixels (the current mode), in the desktop's
+// own units (xdg-output's logical size) and its whole scale (wl_output).
 struct COutputState {
   wl_output* output = nullptr;
+  zxdg_output_manager_v1* manager = nullptr;
   int scale = 1;
   int width = 0;
   int height = 0;
+  int logicalWidth = 0;
+  int logicalHeight = 0;
 };
 
 void onGeometry(void*, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t, const char*, const char*, int32_t) {}
@@ -59,12 +65,26 @@ void onDone(void*, wl_output*) {}
 void onScale(void* data, wl_output*, int32_t factor) { static_cast<COutputState*>(data)->scale = factor; }
 constexpr wl_output_listener OUTPUT_LISTENER = {onGeometry, onMode, onDone, onScale, nullptr, nullptr};
 
+void onLogicalPosition(void*, zxdg_output_v1*, int32_t, int32_t) {}
+void onLogicalSize(void* data, zxdg_output_v1*, int32_t width, int32_t height) {
+  static_cast<COutputState*>(data)->logicalWidth = width;
+  static_cast<COutputState*>(data)->logicalHeight = height;
+}
+void onXdgDone(void*, zxdg_output_v1*) {}
+void onName(void*, zxdg_output_v1*, const char*) {}
+void onDescription(void*, zxdg_output_v1*, const char*) {}
+constexpr zxdg_output_v1_listener XDG_OUTPUT_LISTENER = {onLogicalPosition, onLogicalSize, onXdgDone, onName,
+                                                         onDescription};
+
 void onGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t version) {
   auto* state = static_cast<COutputState*>(data);
   // The scale event came with version 2; names and descriptions (4) are not needed.
   if (state->output == nullptr && std::strcmp(interface, wl_output_interface.name) == 0 && version >= 2) {
     state->output = static_cast<wl_output*>(wl_registry_bind(registry, name, &wl_output_interface, 2));
     wl_output_add_listener(state->output, &OUTPUT_LISTENER, state);
+  } else if (state->manager == nullptr && std::strcmp(interface, zxdg_output_manager_v1_interface.name) == 0) {
+    state->manager = static_cast<zxdg_output_manager_v1*>(
+        wl_registry_bind(registry, name, &zxdg_output_manager_v1_interface, std::min(version, 2u)));
   }
 }
 void onGlobalRemove(void*, wl_registry*, uint32_t) {}
@@ -81,8 +101,21 @@ CDesktopScale ofWayland() {
   wl_registry_add_listener(registry, &REGISTRY_LISTENER, &state);
   // The first round trip announces the globals, the second the output's state.
   wl_display_roundtrip(display.get());
+  zxdg_output_v1* xdgOutput = nullptr;
+  if (state.output != nullptr && state.manager != nullptr) {
+    xdgOutput = zxdg_output_manager_v1_get_xdg_output(state.manager, state.output);
+    zxdg_output_v1_add_listener(xdgOutput, &XDG_OUTPUT_LISTENER, &state);
+  }
   wl_display_roundtrip(display.get());
-  const CDesktopScale scale(state.scale, state.width, state.height);
+  const CDesktopScale scale(
+      CDesktopScale::factorOfOutput(state.width, state.height, state.logicalWidth, state.logicalHeight, state.scale),
+      state.width, state.height);
+  if (xdgOutput != nullptr) {
+    zxdg_output_v1_destroy(xdgOutput);
+  }
+  if (state.manager != nullptr) {
+    zxdg_output_manager_v1_destroy(state.manager);
+  }
   if (state.output != nullptr) {
     wl_output_destroy(state.output);
   }
@@ -130,6 +163,18 @@ int CDesktopScale::factorOfDpi(const char* dpi) {
   }
   // A resource of absurd size must not ask for an absurd window.
   return static_cast<int>(std::min(value / BASE_DPI, 64.0));
+}
+
+int CDesktopScale::factorOfOutput(int width, int height, int logicalWidth, int logicalHeight, int wholeScale) {
+  // A fractional scale (150 %) is announced as the next whole one (2); the
+  // output's size in the desktop's units tells the true one. A turned output
+  // swaps both sizes alike, so the larger sides are compared.
+  const int device = std::max(width, height);
+  const int logical = std::max(logicalWidth, logicalHeight);
+  if (device > 0 && logical > 0) {
+    return std::max(1, device / logical);
+  }
+  return std::max(1, wholeScale);
 }
 
 int CDesktopScale::multipleFor(int side) const {

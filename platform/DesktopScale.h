@@ -15,6 +15,10 @@ public:
   static CDesktopScale ofDesktop();
   // The factor of an Xft.dpi value ("192", "144.5"): 96 dots an inch is 100 %.
   static int factorOfDpi(const char* dpi);
+  // The factor of a Wayland output `width` x `height` device pixels large,
+  // logicalWidth x logicalHeight in the desktop's units (0 where unknown),
+  // whose whole scale is wholeScale.
+  static int factorOfOutput(int width, int height, int logicalWidth, int logicalHeight, int wholeScale);
 
   // The largest whole multiple of a window `side` pixels square, up to the
   // factor, that fits the screen; at least 1.
