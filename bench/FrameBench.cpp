@@ -35,8 +35,8 @@ int main() {
 
     // A desktop at 200 % (Xft.dpi 192, as scripts/bench sets for its second
     // run) gives a window of 768 x 768 device pixels.
-    std::printf("One pass without the sleep, ms; window %d x %d device pixels; OpenGL: %s\n\n",
-                384 * window.scale(), 384 * window.scale(), reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    std::printf("One pass without the sleep, ms; window %d x %d device pixels; OpenGL: %s\n\n", 384 * window.scale(),
+                384 * window.scale(), reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     printHeader("ms");
 
     // The ordinary case: three segments, the score and nothing else.
