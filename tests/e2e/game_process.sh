@@ -314,12 +314,18 @@ case "${1:?case}" in
           read -r bw bh _ <<<"${body//[x+]/ }" && [ "$bh" -gt $((2 * bw)) ]
       }
       poll 10 upright || fail "at scale $scale the snake did not turn down"
-      xdotool key Escape
+      # Escape ends it, and so does the title bar's close button, the
+      # rightmost of its buttons.
+      if [ "$scale" = 1 ]; then
+        xdotool key Escape
+      else
+        xdotool mousemove --window "$output" $((x + w - 16 * scale)) $((y - 12 * scale)) click 1
+      fi
       finish 0
       kill "$compositor"
       wait "$compositor" 2>/dev/null
       compositor=
-      echo "scale $scale: a ${side}x$side board under a title bar, sharp, steered, ended by Escape"
+      echo "scale $scale: a ${side}x$side board under a title bar, sharp, steered, ended"
     done
     kill "$server"
     ;;
