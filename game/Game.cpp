@@ -44,7 +44,7 @@ CGame::CGame() : window(WINDOW_SIZE, WINDOW_SIZE, "Morvex") {
   window.setIcon(ICON_SIDE, iconOf(*snakeTexture, *foodTexture));
   font = std::make_unique<CFont>(&window, "verdana.ttf", FONT_SIZE);
   // From here on the signals end the game as Escape does (run()).
-  startupSignals.end();
+  startupOver();
 }
 
 // The textures and the font go before the window, by member order.

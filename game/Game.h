@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/SDLSystem.h"
-#include "platform/StartupSignals.h"
 #include "render/Font.h"
 #include "render/Pixel.h"
 #include "render/Texture.h"
@@ -65,8 +64,6 @@ private:
   void quit(const SDL_QuitEvent& event);
   void drawStatus();
 
-  // Before the window, so SIGINT and SIGTERM end a start-up that waits.
-  CStartupSignals startupSignals;
   CWindow window;
   std::unique_ptr<CTexture> foodTexture;
   std::unique_ptr<CTexture> snakeTexture;

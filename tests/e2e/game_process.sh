@@ -14,7 +14,9 @@ work=$(mktemp -d)
 pid=
 compositor=
 server=
+socket=
 cleanup() {
+  [ -n "$socket" ] && rm -f "$socket"
   [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
   [ -n "$compositor" ] && kill -9 "$compositor" 2>/dev/null
   # A server of the case's own (server-killed, hidpi, wayland).
@@ -369,6 +371,24 @@ case "${1:?case}" in
     moves "$id" || fail "the snake does not move"
     kill -"${1#sig}" "$pid"
     finish 0
+    ;;
+  mute-display-sigint | mute-display-sigterm)
+    # A display that accepts and never answers keeps the libraries waiting
+    # inside start-up; the signal must still end the game at once.
+    [ -n "${MUTEDISPLAY:-}" ] || fail "MUTEDISPLAY is not set"
+    mkdir -p /tmp/.X11-unix
+    n=$((6000 + $$ % 3000))
+    while [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    socket=/tmp/.X11-unix/X$n
+    "$MUTEDISPLAY" "$socket" >"$work/accepted" &
+    server=$!
+    export DISPLAY=":$n"
+    poll 10 test -S "/tmp/.X11-unix/X$n" || fail "the mute display did not start"
+    start "$DATA"
+    poll 30 test -s "$work/accepted" || fail "the game never reached the display; stderr: $(cat "$work/stderr")"
+    kill -"${1#mute-display-sig}" "$pid"
+    ends_within 1 1
+    grep -qx "Morvex: stopped while starting" "$work/stderr" || fail "standard error: $(cat "$work/stderr")"
     ;;
   missing-food) data "$work/d" food.bmp && error_box "$work/d" "SDL_LoadBitmap: " return ;;
   missing-snake) data "$work/d" snake.bmp && error_box "$work/d" "SDL_LoadBitmap: " escape ;;
