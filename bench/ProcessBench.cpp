@@ -61,7 +61,7 @@ int probe(const std::string& kind, double spawnedAt) {
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
       return 2;
     }
-    CWindow window(GRID_SIZE * CELL_SIZE, GRID_SIZE * CELL_SIZE, "Morvex");
+    CWindow window(WINDOW_SIZE, WINDOW_SIZE, "Morvex");
     window.clear(CLEAR_COLOUR);
     window.flip();
     glFinish();
@@ -79,7 +79,7 @@ int probe(const std::string& kind, double spawnedAt) {
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
       return 2;
     }
-    CWindow window(GRID_SIZE * CELL_SIZE, GRID_SIZE * CELL_SIZE, "Morvex");
+    CWindow window(WINDOW_SIZE, WINDOW_SIZE, "Morvex");
     const double wall0 = nowMs();
     const double cpu0 = cpuMs();
     while (nowMs() - wall0 < PACE_SECONDS * 1000) {
@@ -101,7 +101,7 @@ int probe(const std::string& kind, double spawnedAt) {
     };
     CSDLSystem libraries;
     lap("libraries");
-    CWindow window(GRID_SIZE * CELL_SIZE, GRID_SIZE * CELL_SIZE, "Morvex");
+    CWindow window(WINDOW_SIZE, WINDOW_SIZE, "Morvex");
     lap("window");
     CTexture food(&window, "food");
     CTexture snake(&window, "snake");
@@ -199,11 +199,13 @@ void pace(const char* self) {
   const double start = nowMs();
   const double cpu0 = cpuMs();
   while (nowMs() - start < PACE_SECONDS * 1000) {
-    if (game.isDead()) {
-      game.reset();
+    if (game.boardState().isDead()) {
+      CSnakeBoard again = game.boardState();
+      again.reset();
+      game.setBoardState(again);
     }
     // The same pass and sleep as the game's own loop.
-    steps += game.isActive() ? 1 : 0;
+    steps += game.boardState().isActive() ? 1 : 0;
     game.pass();
     SDL_Delay(FRAME_DELAY_MS);
     ++passes;

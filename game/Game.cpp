@@ -9,9 +9,8 @@
 
 namespace {
 
-constexpr int WINDOW_SIZE = GRID_SIZE * CELL_SIZE;  // pixels per side
-constexpr int FONT_SIZE = 12;                       // points
-constexpr int ICON_SIDE = 2 * CELL_SIZE;            // pixels
+constexpr int FONT_SIZE = 12;             // points
+constexpr int ICON_SIDE = 2 * CELL_SIZE;  // pixels
 
 // The window's icon, two cells by two like the menu's icon: the snake turning
 // a corner towards the food in the top-right cell, as RGBA bytes.
@@ -64,22 +63,22 @@ void CGame::run(const std::function<void(std::uint32_t milliseconds)>& sleep) {
 
 void CGame::start() {
   running = true;
-  newGame();
+  board.newGame();
 }
 
 void CGame::pass() {
   handleEvents();
-  if (isActive()) {
-    step();
+  if (board.isActive()) {
+    board.step();
   }
   window.clear(CLEAR_COLOUR);
   // Head to tail, as one run of quads under one switch of state.
   segmentCorners.clear();
-  for (const CPoint& cell : snake()) {
+  for (const CPoint& cell : board.snake()) {
     segmentCorners.push_back({cell.x * CELL_SIZE, cell.y * CELL_SIZE});
   }
   snakeTexture->drawAt(segmentCorners);
-  foodTexture->draw(foodCell().x * CELL_SIZE, foodCell().y * CELL_SIZE);
+  foodTexture->draw(board.foodCell().x * CELL_SIZE, board.foodCell().y * CELL_SIZE);
   drawStatus();
   window.flip();
 }
@@ -103,28 +102,28 @@ void CGame::handleEvents() {
 void CGame::handleKey(const SDL_KeyboardEvent& event) {
   switch (event.keysym.sym) {
     case SDLK_PAUSE:
-      togglePause();
+      board.togglePause();
       break;
     case SDLK_ESCAPE:
       running = false;
       break;
     case SDLK_SPACE:
-      playAgain();
+      board.playAgain();
       break;
     case SDLK_UP:
-      setDirection(DIR_UP);
+      board.setDirection(DIR_UP);
       break;
     case SDLK_DOWN:
-      setDirection(DIR_DOWN);
+      board.setDirection(DIR_DOWN);
       break;
     case SDLK_RIGHT:
-      setDirection(DIR_RIGHT);
+      board.setDirection(DIR_RIGHT);
       break;
     case SDLK_LEFT:
-      setDirection(DIR_LEFT);
+      board.setDirection(DIR_LEFT);
       break;
     case SDLK_F1:
-      toggleHelp();
+      board.toggleHelp();
       break;
     default:
       break;
@@ -134,14 +133,14 @@ void CGame::handleKey(const SDL_KeyboardEvent& event) {
 void CGame::quit(const SDL_QuitEvent&) { running = false; }
 
 void CGame::drawStatus() {
-  if (isDead()) {
+  if (board.isDead()) {
     font->draw(5, 192, DEATH_NOTICE);
   }
-  if (isPaused()) {
+  if (board.isPaused()) {
     font->draw(0, 0, PAUSE_NOTICE);
   }
-  font->draw(309, 5, "Score: " + std::to_string(score()));
-  if (isHelpShown()) {
+  font->draw(309, 5, "Score: " + std::to_string(board.score()));
+  if (board.isHelpShown()) {
     // Blended with the text's source-alpha function, set by the score just drawn.
     window.fillRect(5, 5, 374, 150, HELP_BOX_COLOUR);
     font->draw(10, 10, HELP_TEXT);

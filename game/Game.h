@@ -14,6 +14,11 @@
 #include "render/Window.h"
 #include "rules/SnakeBoard.h"
 
+// Pixels per side of a board cell when drawn.
+constexpr int CELL_SIZE = 16;
+// Pixels per side of the window: the board and nothing around it.
+constexpr int WINDOW_SIZE = GRID_SIZE * CELL_SIZE;
+
 // Milliseconds slept after every frame: the game's only pacing.
 constexpr std::uint32_t FRAME_DELAY_MS = 100;
 // Opaque black, ARGB.
@@ -39,7 +44,7 @@ inline constexpr const char* HELP_TEXT =
 
 // The game: brings the libraries up, opens the window, loads the art and the
 // font, and runs the loop of input, one board step and one frame per pass.
-class CGame : public CSDLSystem, public CSnakeBoard {
+class CGame : public CSDLSystem {
 public:
   CGame();
   ~CGame();
@@ -55,6 +60,11 @@ public:
   void start();
   void pass();
   bool isRunning() const { return running; }
+  // The board as the last pass left it.
+  const CSnakeBoard& boardState() const { return board; }
+  // Puts the game in a position laid out by hand, for tests and benchmarks;
+  // the game itself only ever moves the board by its rules.
+  void setBoardState(const CSnakeBoard& position) { board = position; }
   // The window, for measuring a bare clear-and-flip beside a real pass.
   CWindow& gameWindow() { return window; }
 
@@ -65,6 +75,7 @@ private:
   void drawStatus();
 
   CWindow window;
+  CSnakeBoard board;
   std::unique_ptr<CTexture> foodTexture;
   std::unique_ptr<CTexture> snakeTexture;
   std::unique_ptr<CFont> font;

@@ -10,8 +10,6 @@
 constexpr std::int32_t GRID_SIZE = 24;
 // Cells on the whole board.
 constexpr std::int32_t CELL_COUNT = GRID_SIZE * GRID_SIZE;
-// Pixels per side of a cell when drawn.
-constexpr std::int32_t CELL_SIZE = 16;
 // Seed of the C library's generator: every run of the program deals the same food.
 constexpr unsigned RANDOM_SEED = 1337;
 // Where every round starts, with all three segments stacked on it.

@@ -72,18 +72,18 @@ protected:
     glVertex2i(SIZE, SIZE);
     glVertex2i(0, SIZE);
     glEnd();
-    for (const CPoint& s : game->snake()) {
+    for (const CPoint& s : game->boardState().snake()) {
       snake->draw(16 * s.x, 16 * s.y);
     }
-    food->draw(16 * game->foodCell().x, 16 * game->foodCell().y);
-    if (game->isDead()) {
+    food->draw(16 * game->boardState().foodCell().x, 16 * game->boardState().foodCell().y);
+    if (game->boardState().isDead()) {
       font->draw(5, 192, "YOU DIED! PRESS [SPACE] TO PLAY AGAIN!");
     }
-    if (game->isPaused()) {
+    if (game->boardState().isPaused()) {
       font->draw(0, 0, "PAUSED!!");
     }
-    font->draw(309, 5, "Score: " + std::to_string(5 * (game->snake().size() - 3)));
-    if (game->isHelpShown()) {
+    font->draw(309, 5, "Score: " + std::to_string(5 * (game->boardState().snake().size() - 3)));
+    if (game->boardState().isHelpShown()) {
       glEnable(GL_BLEND);
       glColor4ub(96, 96, 96, 127);
       glBegin(GL_QUADS);
@@ -111,7 +111,16 @@ protected:
     EXPECT_TRUE(shown == expected()) << "the presented frame differs from the game's state";
   }
 
-  CPoint head() const { return game->snake().front(); }
+  CPoint head() const { return game->boardState().snake().front(); }
+
+  // Lays the game's board out by hand, through the game's one seam for it.
+  template <typename Lay>
+  void layOut(const Lay& lay) {
+    CSnakeBoard board = game->boardState();
+    CBoardBuilder builder(board);
+    lay(builder);
+    game->setBoardState(board);
+  }
 
   std::unique_ptr<CGame> game;
   std::unique_ptr<CTexture> snake;
@@ -125,7 +134,7 @@ TEST_F(GameTest, FirstFrameShowsTheBoardAfterTheFirstStep) {
   ASSERT_EQ(head(), START_CELL);
   game->pass();
   EXPECT_EQ(head(), CPoint(6, 5)) << "the first round starts moving right";
-  EXPECT_EQ(game->snake()[1], START_CELL);
+  EXPECT_EQ(game->boardState().snake()[1], START_CELL);
   expectPresentedMatchesState();
   // The snake image sits one-to-one in the head's cell.
   const CGlFrame shown = presented();
@@ -139,14 +148,14 @@ TEST_F(GameTest, PauseToggledInAPassStopsThatPassFromStepping) {
   const CPoint before = head();
   push(key(SDLK_PAUSE));
   game->pass();
-  EXPECT_TRUE(game->isPaused());
+  EXPECT_TRUE(game->boardState().isPaused());
   EXPECT_EQ(head(), before);
   expectPresentedMatchesState();
   game->pass();
   EXPECT_EQ(head(), before) << "the board stands still while paused";
   push(key(SDLK_PAUSE));
   game->pass();
-  EXPECT_FALSE(game->isPaused());
+  EXPECT_FALSE(game->boardState().isPaused());
   EXPECT_EQ(head(), CPoint(before.x + 1, before.y));
 }
 
@@ -154,18 +163,18 @@ TEST_F(GameTest, TwoPausePressesInOnePassCancelOut) {
   push(key(SDLK_PAUSE));
   push(key(SDLK_PAUSE));
   game->pass();
-  EXPECT_FALSE(game->isPaused());
+  EXPECT_FALSE(game->boardState().isPaused());
   EXPECT_EQ(head(), CPoint(6, 5)) << "that pass still steps";
 }
 
 TEST_F(GameTest, HelpFreezesTheBoardAndItsBoxDimsTheScore) {
   game->pass();
-  const auto before = game->snake();
+  const auto before = game->boardState().snake();
   push(key(SDLK_F1));
   game->pass();
   game->pass();
-  EXPECT_TRUE(game->isHelpShown());
-  EXPECT_EQ(game->snake(), before);
+  EXPECT_TRUE(game->boardState().isHelpShown());
+  EXPECT_EQ(game->boardState().snake(), before);
   expectPresentedMatchesState();
 
   const CGlFrame shown = presented();
@@ -183,8 +192,8 @@ TEST_F(GameTest, HelpFreezesTheBoardAndItsBoxDimsTheScore) {
 
   push(key(SDLK_F1));
   game->pass();
-  EXPECT_FALSE(game->isHelpShown());
-  EXPECT_NE(game->snake(), before);
+  EXPECT_FALSE(game->boardState().isHelpShown());
+  EXPECT_NE(game->boardState().snake(), before);
   expectPresentedMatchesState();
 }
 
@@ -194,16 +203,16 @@ TEST_F(GameTest, SpaceStartsANewRoundOnlyAfterDeathAndKeepsTheFlags) {
   game->pass();
   EXPECT_EQ(head(), CPoint(7, 5)) << "Space while alive changes nothing";
 
-  CBoardBuilder(*game).dead(true);
+  layOut([&](CBoardBuilder& b) { b.dead(true); });
   push(key(SDLK_PAUSE));
   push(key(SDLK_F1));
   push(key(SDLK_SPACE));
   game->pass();
-  EXPECT_FALSE(game->isDead());
-  EXPECT_TRUE(game->isPaused());
-  EXPECT_TRUE(game->isHelpShown());
-  ASSERT_EQ(game->snake().size(), 3u);
-  for (const CPoint& s : game->snake()) {
+  EXPECT_FALSE(game->boardState().isDead());
+  EXPECT_TRUE(game->boardState().isPaused());
+  EXPECT_TRUE(game->boardState().isHelpShown());
+  ASSERT_EQ(game->boardState().snake().size(), 3u);
+  for (const CPoint& s : game->boardState().snake()) {
     EXPECT_EQ(s, START_CELL) << "the new round waits, paused";
   }
   expectPresentedMatchesState();
@@ -226,7 +235,7 @@ TEST_F(GameTest, EscapeEndsTheGameWhilePausedHelpedOrDead) {
   using Flag = CBoardBuilder& (CBoardBuilder::*)(bool);
   for (Flag flag : {&CBoardBuilder::paused, &CBoardBuilder::helpShown, &CBoardBuilder::dead}) {
     game->start();
-    (CBoardBuilder(*game).*flag)(true);
+    layOut([flag](CBoardBuilder& b) { (b.*flag)(true); });
     push(key(SDLK_ESCAPE));
     game->pass();
     EXPECT_FALSE(game->isRunning());
@@ -254,9 +263,9 @@ TEST_F(GameTest, EveryPassStepsOnceAndThenSleepsATenthOfASecond) {
 TEST(GameSeedTest, TheFirstFoodLandsOn17And6AndTheNextRoundGoesOnWithTheSequence) {
   CGame game;
   game.start();
-  EXPECT_EQ(game.foodCell(), CPoint(17, 6));
+  EXPECT_EQ(game.boardState().foodCell(), CPoint(17, 6));
   game.start();
-  EXPECT_EQ(game.foodCell(), CPoint(7, 3));
+  EXPECT_EQ(game.boardState().foodCell(), CPoint(7, 3));
 }
 
 TEST_F(GameTest, RunReturnsAfterThePassThatSawEscape) {
@@ -280,10 +289,10 @@ TEST_F(GameTest, ArrowKeysSteerAndAreIgnoredWhileInactive) {
   push(key(SDLK_DOWN));  // the reverse of the last step: refused
   game->pass();
   EXPECT_EQ(head(), CPoint(5, 4));
-  CBoardBuilder(*game).paused(true);
+  layOut([&](CBoardBuilder& b) { b.paused(true); });
   push(key(SDLK_LEFT));
   game->pass();
-  CBoardBuilder(*game).paused(false);
+  layOut([&](CBoardBuilder& b) { b.paused(false); });
   game->pass();
   EXPECT_EQ(head(), CPoint(5, 3)) << "a press while paused is lost";
 }
@@ -310,16 +319,16 @@ TEST_F(GameTest, OtherEventsChangeNothing) {
   }
   game->pass();
   EXPECT_TRUE(game->isRunning());
-  EXPECT_FALSE(game->isPaused() || game->isHelpShown() || game->isDead());
+  EXPECT_FALSE(game->boardState().isPaused() || game->boardState().isHelpShown() || game->boardState().isDead());
   EXPECT_EQ(head(), CPoint(6, 5));
-  EXPECT_EQ(game->nextDirection(), DIR_RIGHT);
+  EXPECT_EQ(game->boardState().nextDirection(), DIR_RIGHT);
 }
 
 TEST_F(GameTest, ScoreTextGrowsByFiveForEachFood) {
   for (int eaten = 1; eaten <= 3; ++eaten) {
-    CBoardBuilder(*game).food(CPoint(head().x + 1, head().y));
+    layOut([&](CBoardBuilder& b) { b.food(CPoint(head().x + 1, head().y)); });
     game->pass();
-    EXPECT_EQ(game->score(), 5u * eaten);
+    EXPECT_EQ(game->boardState().score(), 5u * eaten);
     expectPresentedMatchesState();
   }
   // The score rendered for 15 differs from the one for 0.
@@ -337,7 +346,7 @@ TEST_F(GameTest, ScoreTextGrowsByFiveForEachFood) {
 
 TEST_F(GameTest, DeadAndPausedTogetherDrawBothNotices) {
   game->pass();
-  CBoardBuilder(*game).dead(true);
+  layOut([&](CBoardBuilder& b) { b.dead(true); });
   push(key(SDLK_PAUSE));
   game->pass();
   expectPresentedMatchesState();
@@ -357,25 +366,25 @@ TEST_F(GameTest, DeadAndPausedTogetherDrawBothNotices) {
 
 TEST_F(GameTest, ADeadRoundStandsStillUntilSpace) {
   game->pass();
-  CBoardBuilder(*game).dead(true);
-  const auto segments = game->snake();
-  const CPoint foodCell = game->foodCell();
+  layOut([&](CBoardBuilder& b) { b.dead(true); });
+  const auto segments = game->boardState().snake();
+  const CPoint foodCell = game->boardState().foodCell();
   for (int i = 0; i < 5; ++i) {
     push(key(SDLK_DOWN));
     game->pass();
   }
-  EXPECT_EQ(game->snake(), segments);
-  EXPECT_EQ(game->foodCell(), foodCell);
+  EXPECT_EQ(game->boardState().snake(), segments);
+  EXPECT_EQ(game->boardState().foodCell(), foodCell);
   expectPresentedMatchesState();
 }
 
 TEST_F(GameTest, AFullBoardWithEveryNoticeDrawsAsOneQuadPerSegment) {
   // The segments go out as one run of quads; the oracle draws one quad per
   // call. The worst case the game can show must come out pixel for pixel the same.
-  CBoardBuilder(*game).snake(serpentine()).dead(true).paused(true).helpShown(true);
+  layOut([&](CBoardBuilder& b) { b.snake(serpentine()).dead(true).paused(true).helpShown(true); });
   game->pass();
   game->pass();
-  EXPECT_EQ(game->score(), 2865u);
+  EXPECT_EQ(game->boardState().score(), 2865u);
   expectPresentedMatchesState();
   GLint depth = 0;
   glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
