@@ -27,12 +27,12 @@ CSnakeBoard snakeOnPath(std::size_t length) {
 
 // The direction from one path cell to the next.
 Direction along(const CPoint& from, const CPoint& to) {
-  const int dx = (to.x - from.x + GRID_SIZE) % GRID_SIZE;
-  const int dy = (to.y - from.y + GRID_SIZE) % GRID_SIZE;
-  if (dx == 1) return DIR_RIGHT;
-  if (dx == GRID_SIZE - 1) return DIR_LEFT;
-  if (dy == 1) return DIR_DOWN;
-  return DIR_UP;
+  for (Direction d : {DIR_LEFT, DIR_UP, DIR_RIGHT}) {
+    if (neighbour(from, d) == to) {
+      return d;
+    }
+  }
+  return DIR_DOWN;
 }
 
 }  // namespace

@@ -11,3 +11,6 @@ enum Direction : std::int32_t {
   DIR_RIGHT = 3,
   DIR_DOWN = 4,
 };
+
+// The direction straight back: the other code of the same parity.
+constexpr Direction opposite(Direction d) { return static_cast<Direction>(d < 3 ? d + 2 : d - 2); }

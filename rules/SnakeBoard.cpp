@@ -4,6 +4,14 @@
 #include <bitset>
 #include <cstdlib>
 
+CPoint neighbour(const CPoint& cell, Direction d) {
+  CPoint next = cell;
+  // Odd codes move along x, even ones along y; codes below 3 step back.
+  std::int32_t& moved = (d % 2 == 1) ? next.x : next.y;
+  moved = (moved + (d < 3 ? -1 : 1) + GRID_SIZE) % GRID_SIZE;
+  return next;
+}
+
 // The first round starts moving right, away from the left edge it starts near;
 // later rounds keep the direction the round before ended with.
 CSnakeBoard::CSnakeBoard() : direction(DIR_RIGHT), pendingDirection(DIR_RIGHT) { segments.reserve(CELL_COUNT); }
@@ -16,7 +24,7 @@ void CSnakeBoard::setDirection(Direction d) {
   }
   // Judged against the last step's direction, never the pending one, so two
   // quick right-angle presses between steps cannot add up to a reversal.
-  if (d % 2 != direction % 2 || d == direction) {
+  if (d != opposite(direction)) {
     pendingDirection = d;
   }
 }
@@ -37,13 +45,7 @@ void CSnakeBoard::step() {
   direction = pendingDirection;
 
   CPoint& head = segments.front();
-  std::int32_t& moved = (direction % 2 == 1) ? head.x : head.y;
-  moved += (direction < 3) ? -1 : 1;
-  if (moved < 0) {
-    moved = GRID_SIZE - 1;
-  } else if (moved >= GRID_SIZE) {
-    moved = 0;
-  }
+  head = neighbour(head, direction);
 
   if (head == food) {
     // A snake that fills the whole board leaves no cell for the next food;

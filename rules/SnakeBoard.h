@@ -19,6 +19,9 @@ constexpr std::int32_t START_LENGTH = 3;
 // Points per food eaten.
 constexpr std::uint32_t POINTS_PER_FOOD = 5;
 
+// The cell next to `cell` in direction d, wrapping around the board's edges.
+CPoint neighbour(const CPoint& cell, Direction d);
+
 // The board and its rules: snake, food, steering, one tick of movement, rounds
 // and score. Knows nothing of windows or input so it can be tested on its own.
 class CSnakeBoard {

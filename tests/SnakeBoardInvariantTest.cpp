@@ -9,8 +9,6 @@
 
 namespace {
 
-bool opposite(Direction a, Direction b) { return a != b && a % 2 == b % 2; }
-
 // Plays random rounds and checks the board after every press and step against
 // a model of its own: how many copies of the tail are stacked on one cell
 // (two after a reset, one more for each growth, one fewer per step).
@@ -40,7 +38,7 @@ public:
       for (int p = 0; p < presses; ++p) {
         const Direction before = board.currentDirection();
         board.setDirection(static_cast<Direction>(1 + rng() % 4));
-        ASSERT_FALSE(opposite(board.nextDirection(), before));
+        ASSERT_NE(board.nextDirection(), opposite(before));
       }
       if (presses == 0 && chance(90)) {
         board.setDirection(towardsFood());
@@ -83,12 +81,10 @@ private:
     int bestScore = 1 << 20;
     for (int code = 1; code <= 4; ++code) {
       const auto d = static_cast<Direction>(code);
-      if (opposite(d, board.currentDirection())) {
+      if (d == opposite(board.currentDirection())) {
         continue;
       }
-      CPoint next = board.snake().front();
-      int& moved = (d % 2 == 1) ? next.x : next.y;
-      moved = (moved + (d < 3 ? -1 : 1) + GRID_SIZE) % GRID_SIZE;
+      const CPoint next = neighbour(board.snake().front(), d);
       const auto& s = board.snake();
       const bool blocked = std::find(s.begin(), s.end() - 1, next) != s.end() - 1;
       const int score = (blocked ? 1000 : 0) + wrappedDistance(next.x, board.foodCell().x) +

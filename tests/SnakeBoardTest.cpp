@@ -12,11 +12,8 @@ const CPoint FAR_AWAY{12, 20};
 
 // A straight three-segment snake whose head is at `head`, lying behind it.
 CSnakeBoard straightSnake(CPoint head, Direction moving, CPoint food = FAR_AWAY) {
-  const int dx = (moving % 2 == 1) ? (moving < 3 ? 1 : -1) : 0;
-  const int dy = (moving % 2 == 0) ? (moving < 3 ? 1 : -1) : 0;
-  auto wrap = [](int v) { return (v + GRID_SIZE) % GRID_SIZE; };
-  return makeBoard({head, {wrap(head.x + dx), wrap(head.y + dy)}, {wrap(head.x + 2 * dx), wrap(head.y + 2 * dy)}},
-                   moving, food);
+  const CPoint neck = neighbour(head, opposite(moving));
+  return makeBoard({head, neck, neighbour(neck, opposite(moving))}, moving, food);
 }
 
 }  // namespace
@@ -171,12 +168,11 @@ TEST(TailChase, FourSegmentsCirclingASquareLiveOn) {
 TEST(TailChase, TwentyFourSegmentsRunningStraightAcrossTheWrapLiveOn) {
   for (Direction moving : {DIR_RIGHT, DIR_LEFT, DIR_UP, DIR_DOWN}) {
     std::vector<CPoint> cells;
-    const bool alongX = moving % 2 == 1;
-    const int step = moving < 3 ? -1 : 1;
+    // Head first, each segment one cell further back against the motion.
+    CPoint cell(3, 3);
     for (int i = 0; i < GRID_SIZE; ++i) {
-      // Head first, each segment one cell further back against the motion.
-      const int v = ((GRID_SIZE - 1) * (step > 0 ? 1 : 0) - step * i + GRID_SIZE) % GRID_SIZE;
-      cells.push_back(alongX ? CPoint(v, 3) : CPoint(3, v));
+      cells.push_back(cell);
+      cell = neighbour(cell, opposite(moving));
     }
     CSnakeBoard board;
     CBoardBuilder(board).snake(cells).moving(moving).food(FAR_AWAY);
