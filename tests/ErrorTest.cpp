@@ -31,7 +31,11 @@ TEST(Errors, MessageIsFrozenAtConstruction) {
   SDL_SetError("second");
   EXPECT_STREQ(error.what(), "SDL_LoadBitmap: first");
   EXPECT_STREQ(ttfError.what(), "TTF_OpenFont: first");
-  EXPECT_EQ(error.what(), error.what()) << "the same text every call";
+  // Neither a later call nor a copy reads SDL's text again.
+  SDL_SetError("third");
+  const CSDLError copy = error;
+  EXPECT_STREQ(error.what(), "SDL_LoadBitmap: first");
+  EXPECT_STREQ(copy.what(), "SDL_LoadBitmap: first");
 }
 
 TEST(Errors, PlainErrorKeepsItsMessageWhole) {

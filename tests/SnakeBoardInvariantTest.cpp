@@ -126,12 +126,21 @@ private:
     ASSERT_NE(board.foodCell(), s[0]) << "food under the head";
   }
 
+  // Every key but Space on a dead round: no turn is taken, the round stays
+  // over, and pause and help only flip their flags.
   void checkDeadRoundStill() {
     const auto before = board.snake();
     const CPoint food = board.foodCell();
+    const Direction next = board.nextDirection();
+    const bool paused = board.isPaused();
     for (int i = 0; i < 4; ++i) {
       board.setDirection(static_cast<Direction>(1 + rng() % 4));
+      board.togglePause();
+      board.toggleHelp();
+      ASSERT_TRUE(board.isDead());
       ASSERT_FALSE(board.isActive());
+      ASSERT_EQ(board.nextDirection(), next) << "a dead round took a turn";
+      ASSERT_EQ(board.isPaused(), (i % 2 == 0) ? !paused : paused);
     }
     ASSERT_EQ(board.snake(), before);
     ASSERT_EQ(board.foodCell(), food);

@@ -5,6 +5,21 @@
 # what it expects, within a generous bound.
 set -uo pipefail
 
+# The cases ctest runs: tests/CMakeLists.txt reads them with --list, so a case
+# is added here and nowhere else. The wayland case needs weston and a Wayland
+# SDL; the package's play step (scripts/test-in-root) runs it.
+CASES=(
+  window hidpi moves-and-freezes window-close arguments sigint sigterm
+  missing-food missing-snake missing-font corrupt-font corrupt-bitmap
+  no-display server-killed window-killed notice-killed sigterm-at-notice
+  pipe-food pipe-snake pipe-font broken-gl-driver stderr-closed
+  mute-display-sigint mute-display-sigterm
+)
+if [ "${1:-}" = --list ]; then
+  echo "${CASES[*]}"
+  exit 0
+fi
+
 : "${MORVEX:?}" "${DATA:?}" "${XCLOSE:?}"
 # An emulated machine runs everything several times slower: scripts/test-arch
 # sets this whole-number factor, and every bound below is widened by it, the
