@@ -1,4 +1,5 @@
 #include <GL/gl.h>
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,6 +28,13 @@ void expectNear(const Rgb& actual, const Rgb& expected, int tolerance = 1) {
 }  // namespace
 
 TEST_F(WindowTest, ClearPaintsEveryPixelWhateverWasDrawnBefore) {
+  // What the window asked for and got: 8 bits a colour channel, a back buffer.
+  int red = 0, green = 0, blue = 0, doubled = 0;
+  SDL_GL_GetAttribute(SDL_GL_RED_SIZE, &red);
+  SDL_GL_GetAttribute(SDL_GL_GREEN_SIZE, &green);
+  SDL_GL_GetAttribute(SDL_GL_BLUE_SIZE, &blue);
+  SDL_GL_GetAttribute(SDL_GL_DOUBLEBUFFER, &doubled);
+  EXPECT_EQ(std::vector<int>({red, green, blue, doubled}), std::vector<int>({8, 8, 8, 1}));
   window->fillRect(10, 10, 100, 50, 0xFFFFFFFF);
   window->clear(0xFF123456);
   const CGlFrame f = frame();
