@@ -52,21 +52,21 @@ int main() {
     position([](CBoardBuilder& b) { b.paused(false).helpShown(false).dead(false).food(CPoint(0, 20)); });
     auto gamePass = [&] { game.pass(); };
     const auto [ordinary, ordinaryFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, gamePass);
-    printRow("ordinary: 3 segments, score", ordinary, ordinaryFloor, "ms");
+    printRow("ordinary: 3 segments, score", ordinary, ordinaryFloor);
 
     // The two halves of the worst case on their own.
     position([](CBoardBuilder& b) { b.snake(serpentine()).paused(true); });
     const auto [snakeOnly, snakeFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, gamePass);
-    printRow("part: 576 segments, pause notice, score", snakeOnly, snakeFloor, "ms");
+    printRow("part: 576 segments, pause notice, score", snakeOnly, snakeFloor);
     position([](CBoardBuilder& b) { b.dead(true).paused(true).helpShown(true); });
     const auto [textOnly, textFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, gamePass);
-    printRow("part: 3 segments, help, notices, score", textOnly, textFloor, "ms");
+    printRow("part: 3 segments, help, notices, score", textOnly, textFloor);
 
     // The worst the game can show: the whole board covered, help, both
     // notices and a four-digit score.
     position([](CBoardBuilder& b) { b.snake(serpentine()).dead(true).paused(true).helpShown(true); });
     const auto [worst, worstFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, gamePass);
-    printRow("worst: 576 segments, help, notices, score 2865", worst, worstFloor, "ms");
+    printRow("worst: 576 segments, help, notices, score 2865", worst, worstFloor);
 
     // The status layer alone over the same clear and flip, with the text
     // drawn as it was (a texture, a bind and a quad per character) and as it
@@ -85,9 +85,9 @@ int main() {
       };
     };
     const auto [before, beforeFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, statusLayer(perGlyph));
-    printRow("texts alone, a texture per glyph (before)", before, beforeFloor, "ms");
+    printRow("texts alone, a texture per glyph (before)", before, beforeFloor);
     const auto [after, afterFloor] = CStats::measurePair(REPETITIONS, PASSES, 1e3, floorPass, statusLayer(batched));
-    printRow("texts alone, one texture (now)", after, afterFloor, "ms");
+    printRow("texts alone, one texture (now)", after, afterFloor);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "frame_bench: %s\n", e.what());
     return 1;

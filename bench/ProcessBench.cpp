@@ -174,7 +174,7 @@ void startUp(const char* self) {
   auto stats = [&](const std::string& key) { return CStats::of(samples[key]); };
   std::printf("Start-up to the first frame presented (from spawn), ms; %d fresh processes each\n\n", RUNS);
   printHeader("ms");
-  printRow("game vs bare window", stats("game.first_frame"), stats("bare.first_frame"), "ms");
+  printRow("game vs bare window", stats("game.first_frame"), stats("bare.first_frame"));
   const double game = stats("game.first_frame").median;
   std::printf("\nConstruction of the game object, ms (median of %d)\n\n", RUNS);
   for (const char* stage : {"libraries", "window", "textures", "font"}) {
@@ -187,7 +187,7 @@ void startUp(const char* self) {
   std::printf("\nPeak resident memory after %d passes, MB\n\n", PASSES);
   printHeader("MB");
   printRow("game vs bare window", CStats{gameKb.median / 1024, gameKb.p95 / 1024},
-           CStats{bareKb.median / 1024, bareKb.p95 / 1024}, "MB");
+           CStats{bareKb.median / 1024, bareKb.p95 / 1024});
 }
 
 void pace(const char* self) {

@@ -59,7 +59,7 @@ int main() {
       std::fprintf(stderr, "rules_bench: the snake of %zu died\n", length);
       return 1;
     }
-    printRow("step(), " + std::to_string(length) + " segments", s, floor, "ns");
+    printRow("step(), " + std::to_string(length) + " segments", s, floor);
   }
   {
     CSnakeBoard board;
@@ -69,7 +69,7 @@ int main() {
     const CStats floor =
         CStats::measure(REPETITIONS, 200, 1e9, [&] { copy.assign(board.snake().begin(), board.snake().end()); });
     const CStats s = CStats::measure(REPETITIONS, 200, 1e9, [&] { board.placeFood(); });
-    printRow("placeFood(), 1 free cell", s, floor, "ns");
+    printRow("placeFood(), 1 free cell", s, floor);
   }
   return 0;
 }

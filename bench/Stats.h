@@ -55,10 +55,9 @@ struct CStats {
   }
 };
 
-inline void printRow(const std::string& what, const CStats& s, const CStats& floor, const char* unit) {
+inline void printRow(const std::string& what, const CStats& s, const CStats& floor) {
   std::printf("| %-44s | %10.3f | %10.3f | %10.3f | %7.2f | %10.3f |\n", what.c_str(), s.median, s.p95, floor.median,
               floor.median > 0 ? s.median / floor.median : 0.0, s.median - floor.median);
-  (void)unit;
 }
 
 inline void printHeader(const char* unit) {

@@ -16,23 +16,6 @@
 
 namespace {
 
-// Keeps the unpack alignment at one byte while glyphs are uploaded: a glyph
-// texture two texels wide has rows two bytes apart, which the default
-// alignment of four would misread. The old value comes back afterwards.
-class CUnpackAlignment {
-public:
-  CUnpackAlignment() {
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &saved);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  }
-  ~CUnpackAlignment() { glPixelStorei(GL_UNPACK_ALIGNMENT, saved); }
-  CUnpackAlignment(const CUnpackAlignment&) = delete;
-  CUnpackAlignment& operator=(const CUnpackAlignment&) = delete;
-
-private:
-  GLint saved = 4;
-};
-
 // Texels between neighbouring glyphs, and around the edge of the texture:
 // the linear filter then never reaches into a neighbour, nor across the
 // texture's edge to the far side.
@@ -40,8 +23,11 @@ constexpr int PADDING = 1;
 // Largest side of a rendered character, in pixels, that the game accepts;
 // at the game's 12 points a face's characters are some 15 pixels high.
 constexpr int MAX_GLYPH_SIDE = 512;
-// Width of the shared texture, in texels; wider only for a larger glyph.
+// Width of the shared texture, in texels; wider only for a larger glyph, and
+// always a power of two. Its rows are then a multiple of four bytes apart, as
+// OpenGL's default unpack alignment reads them.
 constexpr int ATLAS_WIDTH = 256;
+static_assert(ATLAS_WIDTH % 4 == 0 && (ATLAS_WIDTH & (ATLAS_WIDTH - 1)) == 0, "rows four-byte aligned");
 
 }  // namespace
 
@@ -62,7 +48,7 @@ std::vector<std::uint8_t> CFont::coverage(const SDL_Surface* surface, int textur
   return alpha;
 }
 
-std::vector<CFont::Glyph> CFont::makeGlyphs(const std::vector<const SDL_Surface*>& rendered) {
+CFont::Atlas CFont::makeGlyphs(const std::vector<const SDL_Surface*>& rendered) {
   // Each character's coverage, cut down to the box around its ink: the rest
   // is transparent and would leave the picture as it is, so neither the
   // texture nor the drawing needs it.
@@ -133,7 +119,8 @@ std::vector<CFont::Glyph> CFont::makeGlyphs(const std::vector<const SDL_Surface*
   const int height = nextPowerOfTwo(y + shelf + PADDING);
 
   std::vector<std::uint8_t> alpha(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
-  std::vector<Glyph> glyphs(rendered.size());
+  Atlas made;
+  made.glyphs.resize(rendered.size());
   bool any = false;
   for (std::size_t i = 0; i < inks.size(); ++i) {
     const Ink& ink = inks[i];
@@ -145,9 +132,8 @@ std::vector<CFont::Glyph> CFont::makeGlyphs(const std::vector<const SDL_Surface*
       std::copy_n(ink.alpha.begin() + static_cast<std::ptrdiff_t>(row) * ink.w, ink.w,
                   alpha.begin() + static_cast<std::ptrdiff_t>(places[i].y + row) * width + places[i].x);
     }
-    Glyph& g = glyphs[i];
+    Glyph& g = made.glyphs[i];
     g.width = rendered[i]->w;
-    g.height = rendered[i]->h;
     g.inkX = ink.x;
     g.inkY = ink.y;
     g.inkWidth = ink.w;
@@ -158,24 +144,17 @@ std::vector<CFont::Glyph> CFont::makeGlyphs(const std::vector<const SDL_Surface*
     g.maxV = static_cast<float>(places[i].y + ink.h) / static_cast<float>(height);
   }
   if (!any) {
-    return glyphs;
+    return made;
   }
 
-  unsigned texture = 0;
-  const CUnpackAlignment byteRows;
-  glGenTextures(1, &texture);
-  glBindTexture(GL_TEXTURE_2D, texture);
+  glGenTextures(1, &made.texture);
+  glBindTexture(GL_TEXTURE_2D, made.texture);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA8, width, height, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
   // Nearest texel: at one texel a game pixel it is what a linear filter gives,
   // and on a scaled window it keeps each texel a sharp square.
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  for (std::size_t i = 0; i < inks.size(); ++i) {
-    if (inks[i].usable) {
-      glyphs[i].texture = texture;
-    }
-  }
-  return glyphs;
+  return made;
 }
 
 std::vector<CSurface> CFont::renderCharacters(TTF_Font* font, const std::string& name) {
@@ -216,17 +195,15 @@ CFont::CFont(CWindow* window, const std::string& path, int pointSize) : window(w
   for (const CSurface& r : rendered) {
     surfaces.push_back(r.get());
   }
-  const std::vector<Glyph> made = makeGlyphs(surfaces);
+  const Atlas made = makeGlyphs(surfaces);
   // A colour-emoji, symbol or bitmap-only face can open and still render
   // nothing the game writes: the score and the help would silently vanish.
-  if (std::none_of(made.begin(), made.end(), [](const Glyph& g) { return g.inkWidth > 0; })) {
+  if (std::none_of(made.glyphs.begin(), made.glyphs.end(), [](const Glyph& g) { return g.inkWidth > 0; })) {
     SDL_SetError("%s: draws none of the characters the game writes", path.c_str());
     throw CSDLTTFError("TTF_OpenFont");
   }
-  std::copy(made.begin(), made.end(), glyphs.begin());
-  for (const Glyph& g : glyphs) {
-    atlas = std::max(atlas, g.texture);  // all the same, or 0 for empty glyphs
-  }
+  std::copy(made.glyphs.begin(), made.glyphs.end(), glyphs.begin());
+  atlas = made.texture;
 }
 
 void CFont::draw(int x, int y, const std::string& text) const {

@@ -24,11 +24,9 @@ class CFont {
 public:
   // One pre-rendered character: the box around its ink, in pixels from the
   // pen, and that box's place in the shared texture, in texture coordinates.
-  // Texture 0 and width 0 when it could not be rendered; ink 0 x 0 for a blank.
+  // Width 0 when it could not be rendered; ink 0 x 0 for a blank.
   struct Glyph {
-    unsigned texture = 0;
     int width = 0;  // as rendered, and the pen's advance, in pixels
-    int height = 0;
     int inkX = 0;
     int inkY = 0;
     int inkWidth = 0;
@@ -49,10 +47,16 @@ public:
   // a new line, bytes outside 32..127 other than that are skipped.
   virtual void draw(int x, int y, const std::string& text) const;
 
+  // Glyphs and the one alpha texture they are drawn from; texture 0 when no
+  // character could be rendered.
+  struct Atlas {
+    unsigned texture = 0;
+    std::vector<Glyph> glyphs;
+  };
   // Packs characters rendered in solid mode (8-bit, palettised, coverage in
   // the palette's red) into one new alpha texture, in order; a null surface
   // gives an empty glyph.
-  static std::vector<Glyph> makeGlyphs(const std::vector<const SDL_Surface*>& rendered);
+  static Atlas makeGlyphs(const std::vector<const SDL_Surface*>& rendered);
   // Renders the printable characters of an open font in solid mode, in
   // order; throws CSDLTTFError "TTF_OpenFont" for a font (called `name`)
   // whose characters would come out absurdly large.
@@ -62,6 +66,7 @@ public:
   static std::vector<std::uint8_t> coverage(const SDL_Surface* rendered, int textureWidth, int textureHeight);
 
   const Glyph& glyph(unsigned char c) const { return glyphs[c - FIRST_GLYPH_CHAR]; }
+  unsigned texture() const { return atlas; }
 
 private:
   // The window whose OpenGL context holds the texture; nothing here draws
