@@ -76,11 +76,11 @@ int main() {
     auto statusLayer = [&](const auto& font) {
       return [&] {
         window.clear(CLEAR_COLOUR);
-        font.draw(5, 192, DEATH_NOTICE);
-        font.draw(0, 0, PAUSE_NOTICE);
-        font.draw(309, 5, "Score: 2865");
-        window.fillRect(5, 5, 374, 150, HELP_BOX_COLOUR);
-        font.draw(10, 10, HELP_TEXT);
+        font.draw(DEATH_NOTICE_AT.x, DEATH_NOTICE_AT.y, DEATH_NOTICE);
+        font.draw(PAUSE_NOTICE_AT.x, PAUSE_NOTICE_AT.y, PAUSE_NOTICE);
+        font.draw(SCORE_AT.x, SCORE_AT.y, "Score: 2865");
+        window.fillRect(HELP_BOX[0], HELP_BOX[1], HELP_BOX[2], HELP_BOX[3], HELP_BOX_COLOUR);
+        font.draw(HELP_TEXT_AT.x, HELP_TEXT_AT.y, HELP_TEXT);
         window.flip();
       };
     };

@@ -134,15 +134,15 @@ void CGame::quit(const SDL_QuitEvent&) { running = false; }
 
 void CGame::drawStatus() {
   if (board.isDead()) {
-    font->draw(5, 192, DEATH_NOTICE);
+    font->draw(DEATH_NOTICE_AT.x, DEATH_NOTICE_AT.y, DEATH_NOTICE);
   }
   if (board.isPaused()) {
-    font->draw(0, 0, PAUSE_NOTICE);
+    font->draw(PAUSE_NOTICE_AT.x, PAUSE_NOTICE_AT.y, PAUSE_NOTICE);
   }
-  font->draw(309, 5, "Score: " + std::to_string(board.score()));
+  font->draw(SCORE_AT.x, SCORE_AT.y, "Score: " + std::to_string(board.score()));
   if (board.isHelpShown()) {
     // Blended with the text's source-alpha function, set by the score just drawn.
-    window.fillRect(5, 5, 374, 150, HELP_BOX_COLOUR);
-    font->draw(10, 10, HELP_TEXT);
+    window.fillRect(HELP_BOX[0], HELP_BOX[1], HELP_BOX[2], HELP_BOX[3], HELP_BOX_COLOUR);
+    font->draw(HELP_TEXT_AT.x, HELP_TEXT_AT.y, HELP_TEXT);
   }
 }

@@ -26,6 +26,14 @@ constexpr std::uint32_t CLEAR_COLOUR = 0xFF000000;
 // The help box: grey (96, 96, 96) at alpha 127, ARGB.
 constexpr std::uint32_t HELP_BOX_COLOUR = 0x7F606060;
 
+// Where the status layer draws, in window pixels: the top-left corner of each
+// text's first line, and the help box as x, y, width, height.
+constexpr CPixel DEATH_NOTICE_AT{5, 192};
+constexpr CPixel PAUSE_NOTICE_AT{0, 0};
+constexpr CPixel SCORE_AT{309, 5};
+constexpr CPixel HELP_TEXT_AT{10, 10};
+constexpr int HELP_BOX[4] = {5, 5, 374, 150};
+
 // The texts of the status layer.
 inline constexpr const char* DEATH_NOTICE = "YOU DIED! PRESS [SPACE] TO PLAY AGAIN!";
 inline constexpr const char* PAUSE_NOTICE = "PAUSED!!";

@@ -97,10 +97,7 @@ void CSnakeBoard::placeFood() {
     } while (onSnake(food));
     return;
   }
-  std::bitset<CELL_COUNT> covered;
-  for (const CPoint& s : segments) {
-    covered.set(static_cast<std::size_t>(s.y * GRID_SIZE + s.x));
-  }
+  const std::bitset<CELL_COUNT> covered = coveredCells();
   do {
     drawFoodCell();
   } while (covered.test(static_cast<std::size_t>(food.y * GRID_SIZE + food.x)));
@@ -124,11 +121,15 @@ bool CSnakeBoard::boardFull() const {
   if (segments.size() < static_cast<std::size_t>(CELL_COUNT)) {
     return false;
   }
+  return coveredCells().all();
+}
+
+std::bitset<CELL_COUNT> CSnakeBoard::coveredCells() const {
   std::bitset<CELL_COUNT> covered;
   for (const CPoint& s : segments) {
     covered.set(static_cast<std::size_t>(s.y * GRID_SIZE + s.x));
   }
-  return covered.all();
+  return covered;
 }
 
 bool CSnakeBoard::onSnake(const CPoint& cell) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -66,6 +67,8 @@ private:
   friend class CBoardBuilder;
 
   bool onSnake(const CPoint& cell) const;
+  // The cells the segments cover, one bit a cell, row by row.
+  std::bitset<CELL_COUNT> coveredCells() const;
   void drawFoodCell();
 
   bool dead = false;
