@@ -1,7 +1,11 @@
 # One place for the compiler flags every target of the project shares.
 add_library(morvex_flags INTERFACE)
 
-target_compile_options(morvex_flags INTERFACE -Wall -Wextra -Wpedantic)
+# Beyond the usual: a name that hides another (a constructor's parameter
+# included), a class with virtual functions but a plain destructor, format
+# strings that are not literals, C casts and casts that drop const.
+target_compile_options(morvex_flags INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wformat=2 -Wcast-qual
+  $<$<COMPILE_LANGUAGE:CXX>:-Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual>)
 # Errors only when asked: the developer scripts and CI ask, so nothing slips
 # in quietly; a package build on a newer compiler must not fail on a warning.
 option(MORVEX_WERROR "Treat compiler warnings as errors" OFF)

@@ -137,8 +137,8 @@ bool drawsInDevicePixels() {
 
 }  // namespace
 
-CDesktopScale::CDesktopScale(int factor, int screenWidth, int screenHeight)
-    : factor(std::max(1, factor)), screenWidth(std::max(0, screenWidth)), screenHeight(std::max(0, screenHeight)) {}
+CDesktopScale::CDesktopScale(int wholeFactor, int width, int height)
+    : factor(std::max(1, wholeFactor)), screenWidth(std::max(0, width)), screenHeight(std::max(0, height)) {}
 
 CDesktopScale CDesktopScale::ofDesktop() {
   char name[32] = {};

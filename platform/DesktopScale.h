@@ -8,7 +8,7 @@
 class CDesktopScale {
 public:
   CDesktopScale() = default;
-  CDesktopScale(int factor, int screenWidth, int screenHeight);
+  CDesktopScale(int wholeFactor, int width, int height);
 
   // What the display SDL chose says; factor 1 and no screen size on a display
   // that says nothing, or that SDL does not draw on in device pixels.

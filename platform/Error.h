@@ -6,7 +6,7 @@
 // A failure whose message is handed over whole.
 class CError : public std::exception {
 public:
-  explicit CError(const std::string& message) noexcept;
+  explicit CError(const std::string& text) noexcept;
   ~CError() noexcept override = default;
   const char* what() const noexcept override;
 

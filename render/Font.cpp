@@ -178,7 +178,7 @@ std::vector<CSurface> CFont::renderCharacters(TTF_Font* font, const std::string&
   return rendered;
 }
 
-CFont::CFont(CWindow* window, const std::string& path, int pointSize) : window(window) {
+CFont::CFont(CWindow* target, const std::string& path, int pointSize) : window(target) {
   CDataFile data(path);
   if (!data.refusal().empty()) {
     SDL_SetError("%s", data.refusal().c_str());

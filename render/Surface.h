@@ -7,7 +7,7 @@
 // Owns an SDL surface and frees it on every path out, errors included.
 class CSurface {
 public:
-  explicit CSurface(SDL_Surface* surface) : surface(surface, SDL_FreeSurface) {}
+  explicit CSurface(SDL_Surface* owned) : surface(owned, SDL_FreeSurface) {}
 
   SDL_Surface* get() const { return surface.get(); }
   SDL_Surface* operator->() const { return surface.get(); }

@@ -11,7 +11,7 @@
 #include "render/Bitmap.h"
 #include "render/PowerOfTwo.h"
 
-CTexture::CTexture(CWindow* window, const std::string& name) : window(window) {
+CTexture::CTexture(CWindow* target, const std::string& name) : window(target) {
   const std::string file = name + ".bmp";
   CDataFile data(file);
   if (!data.refusal().empty()) {

@@ -29,9 +29,9 @@ SDL_Surface* setVideoMode(int width, int height, const CFramebufferRequest& requ
   return SDL_SetVideoMode(width, height, 32, SDL_OPENGL);
 }
 
-CWindow::CWindow(int width, int height, const std::string& caption, const VideoModeSetter& setMode,
+CWindow::CWindow(int gameWidth, int gameHeight, const std::string& caption, const VideoModeSetter& setMode,
                  const CDesktopScale& desktop)
-    : width(width), height(height), pixelsPerUnit(desktop.multipleFor(std::max(width, height))) {
+    : width(gameWidth), height(gameHeight), pixelsPerUnit(desktop.multipleFor(std::max(gameWidth, gameHeight))) {
   // The caption goes first so the window carries it from the moment it appears.
   SDL_WM_SetCaption(caption.c_str(), nullptr);
 

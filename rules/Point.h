@@ -4,7 +4,7 @@
 
 // One cell of the board: column x grows to the right, row y grows downwards.
 struct CPoint {
-  CPoint(std::int32_t x, std::int32_t y) : x(x), y(y) {}
+  CPoint(std::int32_t column, std::int32_t row) : x(column), y(row) {}
 
   std::int32_t x;
   std::int32_t y;

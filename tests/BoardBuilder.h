@@ -9,7 +9,7 @@
 // any position, legal or not; the rules themselves never offer that.
 class CBoardBuilder {
 public:
-  explicit CBoardBuilder(CSnakeBoard& board) : board(board) {}
+  explicit CBoardBuilder(CSnakeBoard& laidOut) : board(laidOut) {}
 
   CBoardBuilder& snake(std::vector<CPoint> cells) {
     board.segments = std::move(cells);

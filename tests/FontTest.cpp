@@ -292,9 +292,9 @@ TEST_F(FontTest, AFontThatDrawsNoneOfTheCharactersIsRefusedAndOneThatDrawsSomeIs
           .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     try {
-      const CFont font(window.get(), path, 12);
+      const CFont made(window.get(), path, 12);
       EXPECT_TRUE(c.taken) << c.what << " was taken";
-      EXPECT_GT(font.glyph('5').inkWidth, 0) << c.what;
+      EXPECT_GT(made.glyph('5').inkWidth, 0) << c.what;
     } catch (const CSDLTTFError& e) {
       EXPECT_FALSE(c.taken) << c.what << ": " << e.what();
       EXPECT_EQ(std::string(e.what()), "TTF_OpenFont: " + path + ": draws none of the characters the game writes");

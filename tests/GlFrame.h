@@ -16,7 +16,7 @@ inline std::ostream& operator<<(std::ostream& os, const Rgb& c) {
 // (origin top-left, y down).
 class CGlFrame {
 public:
-  CGlFrame(int width, int height) : width(width), height(height), pixels(static_cast<std::size_t>(width) * height * 4) {
+  CGlFrame(int w, int h) : width(w), height(h), pixels(static_cast<std::size_t>(w) * h * 4) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
   }
