@@ -64,6 +64,7 @@ public:
       std::vector<std::uint8_t> row(rowBytes, 0);
       for (int x = 0; x < width; ++x) {
         const Rgb c = picture(x, y);
+        const auto at = static_cast<std::size_t>(x);
         switch (bitsPerPixel) {
           case 1:
             row[x / 8] |= static_cast<std::uint8_t>(indexOf(palette, c, 2) << (7 - x % 8));
@@ -73,20 +74,20 @@ public:
             break;
           case 16: {
             const unsigned v = (c.r >> 3) << 10 | (c.g >> 3) << 5 | (c.b >> 3);
-            row[2 * x] = static_cast<std::uint8_t>(v);
-            row[2 * x + 1] = static_cast<std::uint8_t>(v >> 8);
+            row[2 * at] = static_cast<std::uint8_t>(v);
+            row[2 * at + 1] = static_cast<std::uint8_t>(v >> 8);
             break;
           }
           case 24:
-            row[3 * x] = c.b;
-            row[3 * x + 1] = c.g;
-            row[3 * x + 2] = c.r;
+            row[3 * at] = c.b;
+            row[3 * at + 1] = c.g;
+            row[3 * at + 2] = c.r;
             break;
           case 32:
-            row[4 * x] = c.b;
-            row[4 * x + 1] = c.g;
-            row[4 * x + 2] = c.r;
-            row[4 * x + 3] = 0;
+            row[4 * at] = c.b;
+            row[4 * at + 1] = c.g;
+            row[4 * at + 2] = c.r;
+            row[4 * at + 3] = 0;
             break;
           default:
             throw std::invalid_argument("unsupported bit depth");

@@ -114,7 +114,8 @@ int main(int argc, char** argv) {
     // theme's folders so they install as they are.
     for (int side : {32, 48, 64, 128}) {
       const std::string size = std::to_string(side);
-      const std::string apps = folder + "/icons/hicolor/" + size + "x" + size + "/apps";
+      std::string apps = folder;
+      apps.append("/icons/hicolor/").append(size).append("x").append(size).append("/apps");
       std::filesystem::create_directories(apps);
       CBmpWriter::write(apps + "/morvex.png", icon(side));
     }

@@ -36,7 +36,7 @@ constexpr double PACE_SECONDS = 10;
 double cpuMs() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+  auto ms = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3; };
   return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
@@ -213,7 +213,8 @@ void pace(const char* self) {
   const double seconds = (nowMs() - start) / 1000;
   const double gameCpu = 100 * (cpuMs() - cpu0) / (seconds * 1000);
   std::printf("Pace over %.1f s: %.2f steps per second (ideal 10), %.2f passes per second, %.1f%% of ideal\n", seconds,
-              steps / seconds, passes / seconds, 100 * steps / seconds / 10);
+              static_cast<double>(steps) / seconds, static_cast<double>(passes) / seconds,
+              10 * static_cast<double>(steps) / seconds);
   std::printf("CPU at that pace: game loop %.2f%% of one core, bare window (clear, flip, sleep) %.2f%%\n", gameCpu,
               bareCpu);
 }

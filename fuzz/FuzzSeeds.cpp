@@ -23,7 +23,9 @@ int main(int argc, char** argv) {
     for (int bits : {1, 8, 16, 24, 32}) {
       for (auto [w, h] : {std::pair{16, 16}, std::pair{3, 17}, std::pair{1, 1}}) {
         const std::string name = std::to_string(w) + "x" + std::to_string(h) + "-" + std::to_string(bits) + ".bmp";
-        CBmpWriter::write(folder + "/bitmap/" + name, CBmpWriter::encode(w, h, bits, checker));
+        std::string path = folder;
+        path.append("/bitmap/").append(name);
+        CBmpWriter::write(path, CBmpWriter::encode(w, h, bits, checker));
       }
     }
     CBmpWriter::write(folder + "/font/square.ttf", CTrueTypeSeed::font());

@@ -16,7 +16,7 @@ constexpr int ICON_SIDE = 2 * CELL_SIZE;  // pixels
 // a corner towards the food in the top-right cell, as RGBA bytes.
 std::vector<std::uint8_t> iconOf(const CTexture& snake, const CTexture& food) {
   std::vector<std::uint8_t> rgba;
-  rgba.reserve(ICON_SIDE * ICON_SIDE * 4);
+  rgba.reserve(static_cast<std::size_t>(ICON_SIDE) * ICON_SIDE * 4);
   for (int y = 0; y < ICON_SIDE; ++y) {
     for (int x = 0; x < ICON_SIDE; ++x) {
       const CTexture& cell = (x >= CELL_SIZE && y < CELL_SIZE) ? food : snake;

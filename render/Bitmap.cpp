@@ -11,7 +11,8 @@
 namespace {
 
 std::uint32_t rawPixel(const SDL_Surface* s, int x, int y) {
-  const auto* p = static_cast<const std::uint8_t*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+  const auto* p = static_cast<const std::uint8_t*>(s->pixels) + static_cast<std::ptrdiff_t>(y) * s->pitch +
+                  static_cast<std::ptrdiff_t>(x) * s->format->BytesPerPixel;
   switch (s->format->BytesPerPixel) {
     case 1:
       return p[0];
@@ -92,7 +93,8 @@ std::vector<std::uint8_t> bitmapTexels(SDL_Surface* bitmap, int textureWidth, in
     const CSurfaceLock lockBitmap(bitmap);
     const CSurfaceLock lockConverted(converted.get());
     for (int y = 0; y < bitmap->h; ++y) {
-      const auto* from = static_cast<const std::uint8_t*>(converted->pixels) + y * converted->pitch;
+      const auto* from =
+          static_cast<const std::uint8_t*>(converted->pixels) + static_cast<std::ptrdiff_t>(y) * converted->pitch;
       std::uint8_t* to = texels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(textureWidth) * 4;
       for (int x = 0; x < bitmap->w; ++x, from += 4, to += 4) {
         if (rawPixel(bitmap, x, y) != COLOUR_KEY) {

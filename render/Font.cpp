@@ -38,7 +38,8 @@ std::vector<std::uint8_t> CFont::coverage(const SDL_Surface* surface, int textur
   }
   const SDL_Palette* palette = surface->format->palette;
   for (int y = 0; y < surface->h && y < textureHeight; ++y) {
-    const auto* row = static_cast<const std::uint8_t*>(surface->pixels) + y * surface->pitch;
+    const auto* row =
+        static_cast<const std::uint8_t*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch;
     for (int x = 0; x < surface->w && x < textureWidth; ++x) {
       const std::uint8_t index = row[x];
       alpha[static_cast<std::size_t>(y) * static_cast<std::size_t>(textureWidth) + static_cast<std::size_t>(x)] =
@@ -192,6 +193,7 @@ CFont::CFont(CWindow* target, const std::string& path, int pointSize) : window(t
   }
   const std::vector<CSurface> rendered = renderCharacters(font.get(), path);
   std::vector<const SDL_Surface*> surfaces;
+  surfaces.reserve(rendered.size());
   for (const CSurface& r : rendered) {
     surfaces.push_back(r.get());
   }

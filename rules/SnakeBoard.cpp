@@ -4,6 +4,15 @@
 #include <bitset>
 #include <cstdlib>
 
+namespace {
+
+// A cell's place in a row-by-row count of the board's cells.
+std::size_t cellIndex(const CPoint& cell) {
+  return static_cast<std::size_t>(cell.y) * GRID_SIZE + static_cast<std::size_t>(cell.x);
+}
+
+}  // namespace
+
 CPoint neighbour(const CPoint& cell, Direction d) {
   CPoint next = cell;
   // Odd codes move along x, even ones along y; codes below 3 step back.
@@ -100,7 +109,7 @@ void CSnakeBoard::placeFood() {
   const std::bitset<CELL_COUNT> covered = coveredCells();
   do {
     drawFoodCell();
-  } while (covered.test(static_cast<std::size_t>(food.y * GRID_SIZE + food.x)));
+  } while (covered.test(cellIndex(food)));
 }
 
 void CSnakeBoard::drawFoodCell() {
@@ -127,7 +136,7 @@ bool CSnakeBoard::boardFull() const {
 std::bitset<CELL_COUNT> CSnakeBoard::coveredCells() const {
   std::bitset<CELL_COUNT> covered;
   for (const CPoint& s : segments) {
-    covered.set(static_cast<std::size_t>(s.y * GRID_SIZE + s.x));
+    covered.set(cellIndex(s));
   }
   return covered;
 }

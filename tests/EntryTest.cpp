@@ -19,7 +19,7 @@ struct Recorder {
 
 struct Game {
   explicit Game(Recorder& r) : recorder(r) {}
-  ~Game() { recorder.events.push_back("game destroyed"); }
+  ~Game() { recorder.events.emplace_back("game destroyed"); }
   Recorder& recorder;
 };
 

@@ -158,9 +158,11 @@ TEST_F(FontTest, EveryPrintableCharacterHasItsOwnPaddedPlaceInOneTexture) {
     const CFont::Glyph& g = font->glyph(static_cast<unsigned char>(c));
     ASSERT_GT(g.width, 0) << "char " << c;
     // Texel edges, exactly: the quad maps one texel onto one pixel.
-    const Rect r{static_cast<int>(g.minU * w), static_cast<int>(g.minV * h), static_cast<int>(g.maxU * w),
-                 static_cast<int>(g.maxV * h)};
-    EXPECT_FLOAT_EQ(g.minU * w, r.x0) << "char " << c;
+    const auto fw = static_cast<float>(w);
+    const auto fh = static_cast<float>(h);
+    const Rect r{static_cast<int>(g.minU * fw), static_cast<int>(g.minV * fh), static_cast<int>(g.maxU * fw),
+                 static_cast<int>(g.maxV * fh)};
+    EXPECT_FLOAT_EQ(g.minU * fw, static_cast<float>(r.x0)) << "char " << c;
     EXPECT_EQ(r.x1 - r.x0, g.inkWidth) << "char " << c;
     EXPECT_EQ(r.y1 - r.y0, g.inkHeight) << "char " << c;
     if (c == ' ') {
@@ -211,8 +213,8 @@ TEST_F(FontTest, AGlyphTwoTexelsWideIsStoredRowByRow) {
   std::vector<std::uint8_t> texels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, texels.data());
-  const int x0 = static_cast<int>(g.minU * w);
-  const int y0 = static_cast<int>(g.minV * h);
+  const int x0 = static_cast<int>(g.minU * static_cast<float>(w));
+  const int y0 = static_cast<int>(g.minV * static_cast<float>(h));
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 2; ++x) {
       EXPECT_EQ(texels[static_cast<std::size_t>((y0 + y) * w + x0 + x)], pattern[y][x] ? 255 : 0)
