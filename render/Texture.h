@@ -29,9 +29,6 @@ public:
   unsigned glName() const { return texture; }
   int imageWidth() const { return width; }
   int imageHeight() const { return height; }
-  // Right and bottom edges of the image in texture coordinates.
-  float rightU() const { return maxU; }
-  float bottomV() const { return maxV; }
 
 private:
   void switchOn() const;
