@@ -2,6 +2,7 @@
 // as 24-bit bitmaps, with the desktop icons made from them (PNG, 32, 48, 64
 // and 128 pixels square, under icons/hicolor/): make_art [folder]. Magenta (255, 0, 255) is where the board shows
 // through; in the icons it is transparent.
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -11,6 +12,7 @@
 
 #include "assets/BmpWriter.h"
 #include "assets/PngWriter.h"
+#include "game/IconLayout.h"
 
 namespace {
 
@@ -81,25 +83,15 @@ Rgb snake(int x, int y) {
   return c;
 }
 
-// Two by two cells: the snake turning a corner towards the food, `side`
-// pixels square, each pixel taken from the nearest pixel of the art.
+// The game's icon, `side` pixels square, as a PNG.
 std::vector<std::uint8_t> icon(int side) {
-  std::vector<std::uint8_t> rgba;
-  rgba.reserve(static_cast<std::size_t>(side) * side * 4);
-  for (int y = 0; y < side; ++y) {
-    for (int x = 0; x < side; ++x) {
-      const int ax = x * 2 * SIDE / side;  // pixel of the two-by-two art
-      const int ay = y * 2 * SIDE / side;
-      const int cx = ax / SIDE;
-      const int cy = ay / SIDE;
-      const int px = ax % SIDE;
-      const int py = ay % SIDE;
-      const Rgb c = (cx == 1 && cy == 0) ? food(px, py) : snake(px, py);
-      const bool clear = c == KEY;
-      rgba.insert(rgba.end(), {clear ? std::uint8_t{0} : c.r, clear ? std::uint8_t{0} : c.g,
-                               clear ? std::uint8_t{0} : c.b, clear ? std::uint8_t{0} : std::uint8_t{255}});
+  const std::vector<std::uint8_t> rgba = layOutIcon(side, SIDE, [](bool isFood, int x, int y) {
+    const Rgb c = isFood ? food(x, y) : snake(x, y);
+    if (c == KEY) {
+      return std::array<std::uint8_t, 4>{0, 0, 0, 0};
     }
-  }
+    return std::array<std::uint8_t, 4>{c.r, c.g, c.b, 255};
+  });
   return CPngWriter::encode(side, side, rgba);
 }
 

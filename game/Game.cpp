@@ -1,10 +1,13 @@
 #include "game/Game.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "game/IconLayout.h"
 #include "platform/PlaySignals.h"
 
 namespace {
@@ -12,25 +15,17 @@ namespace {
 constexpr int FONT_SIZE = 12;             // points
 constexpr int ICON_SIDE = 2 * CELL_SIZE;  // pixels
 
-// The window's icon, two cells by two like the menu's icon: the snake turning
-// a corner towards the food in the top-right cell, as RGBA bytes.
+// The window's icon, laid out as the menu's, from the cell images as loaded.
 std::vector<std::uint8_t> iconOf(const CTexture& snake, const CTexture& food) {
-  std::vector<std::uint8_t> rgba;
-  rgba.reserve(static_cast<std::size_t>(ICON_SIDE) * ICON_SIDE * 4);
-  for (int y = 0; y < ICON_SIDE; ++y) {
-    for (int x = 0; x < ICON_SIDE; ++x) {
-      const CTexture& cell = (x >= CELL_SIZE && y < CELL_SIZE) ? food : snake;
-      const int px = x % CELL_SIZE;
-      const int py = y % CELL_SIZE;
-      if (px < cell.imageWidth() && py < cell.imageHeight()) {
-        const std::uint8_t* p = cell.rgbaAt(px, py);
-        rgba.insert(rgba.end(), p, p + 4);
-      } else {
-        rgba.insert(rgba.end(), {0, 0, 0, 0});
-      }
+  return layOutIcon(ICON_SIDE, CELL_SIZE, [&](bool isFood, int x, int y) {
+    const CTexture& cell = isFood ? food : snake;
+    std::array<std::uint8_t, 4> rgba{};  // clear outside a smaller image
+    if (x < cell.imageWidth() && y < cell.imageHeight()) {
+      const std::uint8_t* p = cell.rgbaAt(x, y);
+      std::copy(p, p + 4, rgba.begin());
     }
-  }
-  return rgba;
+    return rgba;
+  });
 }
 
 }  // namespace
