@@ -16,6 +16,7 @@ constexpr int REPETITIONS = 41;
 CSnakeBoard snakeOnPath(std::size_t length) {
   const std::vector<CPoint> path = serpentine();
   std::vector<CPoint> cells;
+  cells.reserve(length);
   for (std::size_t i = 0; i < length; ++i) {
     cells.push_back(path[length - 1 - i]);
   }

@@ -62,7 +62,10 @@ protected:
 }  // namespace
 
 TEST_F(TextureTest, ImagesLandInTheCornerOfAPowerOfTwoTextureAndDrawAtTheirOwnSize) {
-  const struct { int w, h, texW, texH; } cases[] = {{16, 16, 16, 16}, {10, 20, 16, 32}, {1, 1, 2, 2}, {3, 17, 4, 32}};
+  const struct {
+    int w, h;        // the image, pixels
+    int texW, texH;  // its texture, texels
+  } cases[] = {{16, 16, 16, 16}, {10, 20, 16, 32}, {1, 1, 2, 2}, {3, 17, 4, 32}};
   for (const auto& c : cases) {
     const CTexture texture(window.get(), bitmap("img", c.w, c.h, 24, gradient));
     EXPECT_EQ(texture.imageWidth(), c.w);
