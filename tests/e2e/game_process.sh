@@ -183,12 +183,18 @@ dismiss() {
   esac
 }
 
-# error_box DIR PREFIX HOW: the game started in DIR shows an "Exception
-# caught" box whose text begins with PREFIX; HOW dismisses it; the status is 1.
+# error_box DIR PREFIX HOW [LEAST MOST]: the game started in DIR shows an
+# "Exception caught" box whose text begins with PREFIX, LEAST to MOST pixels
+# wide if given; HOW dismisses it; the status is 1.
 error_box() {
   start "$1"
   local id
   id=$(window "Exception caught") || exit 1
+  if [ -n "${4:-}" ]; then
+    local width
+    width=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
+    [ "$width" -ge "$4" ] && [ "$width" -le "$5" ] || fail "the box is $width pixels wide, expected $4 to $5"
+  fi
   local text
   text=$(xprop -id "$id" _MORVEX_MESSAGE | sed -E 's/^[^=]*= "(.*)"$/\1/')
   case "$text" in
@@ -416,7 +422,10 @@ case "${1:?case}" in
   corrupt-bitmap)
     data "$work/d" snake.bmp
     printf 'BM%s' "$(head -c 40 /dev/zero | tr '\0' 'x')" >"$work/d/snake.bmp"
-    error_box "$work/d" "SDL_LoadBitmap: " space
+    # Its reason is longer than a line may be: wrapped before 560 pixels,
+    # at most a word (its longest, 2021161080, some 60 pixels) short of them,
+    # with a margin of 16 each side.
+    error_box "$work/d" "SDL_LoadBitmap: " space 526 592
     ;;
   server-killed)
     # A server of its own, so that killing it harms no other test.
