@@ -36,6 +36,7 @@ CGame::CGame() : window(WINDOW_SIZE, WINDOW_SIZE, "Morvex") {
   foodTexture = std::make_unique<CTexture>(&window, "food");
   snakeTexture = std::make_unique<CTexture>(&window, "snake");
   window.setIcon(ICON_SIDE, iconOf(*snakeTexture, *foodTexture));
+  // Whatever face the file holds (docs/compatibility.md, "The font's file name").
   font = std::make_unique<CFont>(&window, "verdana.ttf", FONT_SIZE);
   // From here on the signals end the game as Escape does (run()).
   startupOver();
@@ -96,7 +97,7 @@ void CGame::handleEvents() {
 
 void CGame::handleKey(const SDL_KeyboardEvent& event) {
   switch (event.keysym.sym) {
-    case SDLK_PAUSE:
+    case SDLK_PAUSE:  // the only pause key (docs/compatibility.md)
       board.togglePause();
       break;
     case SDLK_ESCAPE:

@@ -19,7 +19,8 @@ constexpr int CELL_SIZE = 16;
 // Pixels per side of the window: the board and nothing around it.
 constexpr int WINDOW_SIZE = GRID_SIZE * CELL_SIZE;
 
-// Milliseconds slept after every frame: the game's only pacing.
+// Milliseconds slept after every frame: the game's only pacing
+// (docs/compatibility.md, "The 100 ms sleep after each frame").
 constexpr std::uint32_t FRAME_DELAY_MS = 100;
 // Opaque black, ARGB.
 constexpr std::uint32_t CLEAR_COLOUR = 0xFF000000;

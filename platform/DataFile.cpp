@@ -28,7 +28,8 @@ std::string kind(mode_t mode) {
 }  // namespace
 
 CDataFile::CDataFile(const std::string& path) {
-  // The same words as SDL's own loader, so a missing file reads as it always has.
+  // The same words as SDL's own loader (docs/compatibility.md, "The words of a
+  // missing file").
   const std::string cannotOpen = "Couldn't open " + path;
   struct stat info = {};
   // Looked at before opening, since opening a device may already do something.

@@ -39,7 +39,8 @@ CSDLSystem::CSDLSystem() {
   setenv("SDL_APP_ID", DESKTOP_ID, 0);
   setenv("SDL_VIDEO_WAYLAND_WMCLASS", DESKTOP_ID, 0);
   // Audio is brought up too, although the game makes no sound: a machine that
-  // cannot provide it fails here, as it always has.
+  // cannot provide it fails here (docs/compatibility.md, "Audio brought up
+  // though silent").
   if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
     throw CSDLError("SDL_Init");
   }

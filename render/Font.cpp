@@ -214,7 +214,8 @@ void CFont::draw(int x, int y, const std::string& text) const {
   glEnable(GL_TEXTURE_2D);
   glEnable(GL_BLEND);
   glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-  // Left in force afterwards: the help box relies on it.
+  // Left in force afterwards: the help box relies on it (docs/compatibility.md,
+  // "The blend function left in force by the text").
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glColor3f(1, 1, 1);
   // Every glyph lives in the same texture, so one bind serves the whole text.

@@ -31,10 +31,10 @@ SDL_Surface* setVideoMode(int width, int height, const CFramebufferRequest& requ
 class CWindow {
 public:
   // width x height game pixels, enlarged as `desktop` asks. Asks for a 32-bit
-  // depth buffer and alpha first, as the game always has, and settles for
-  // less: nothing reads depth or the window's alpha back, and many drivers
-  // (Mesa's llvmpipe since 25) offer at most 24 bits of depth. Throws only
-  // when no framebuffer at all can be had.
+  // depth buffer and alpha first, as the game always has (docs/compatibility.md),
+  // and settles for less: nothing reads depth or the window's alpha back, and
+  // many drivers (Mesa's llvmpipe since 25) offer at most 24 bits of depth.
+  // Throws only when no framebuffer at all can be had.
   CWindow(int width, int height, const std::string& caption, const VideoModeSetter& setMode = setVideoMode,
           const CDesktopScale& desktop = CDesktopScale::ofDesktop());
   ~CWindow();

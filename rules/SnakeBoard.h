@@ -11,7 +11,8 @@
 constexpr std::int32_t GRID_SIZE = 24;
 // Cells on the whole board.
 constexpr std::int32_t CELL_COUNT = GRID_SIZE * GRID_SIZE;
-// Seed of the C library's generator: every run of the program deals the same food.
+// Seed of the C library's generator: every run of the program deals the same
+// food (docs/compatibility.md, "The fixed seed").
 constexpr unsigned RANDOM_SEED = 1337;
 // Where every round starts, with all three segments stacked on it.
 const CPoint START_CELL{5, 5};
