@@ -304,13 +304,15 @@ case "${1:?case}" in
     desktop=${DESKTOP:-$(dirname "$0")/../../packaging/org.morvex.Morvex.desktop}
     for scale in ${SCALES:-1 2}; do
       side=$((384 * scale))
+      # weston draws its pointer into the picture once the pointer has been
+      # over its window (an X server starts with it in the middle), and keeps
+      # it there: out of the way before weston starts.
+      xdotool mousemove 1399 1099
       weston --backend=x11 --config="$work/weston.ini" --width=$((1000 / scale)) --height=$((1000 / scale)) \
         --scale=$scale --socket=morvex-$scale --logger-scopes=log,proto --log="$work/weston.log" >/dev/null 2>&1 &
       compositor=$!
       poll 30 test -S "$XDG_RUNTIME_DIR/morvex-$scale" || fail "weston did not start: $(cat "$work/weston.log")"
       output=$(xdotool search --sync --class weston | head -n 1)
-      # weston draws its pointer into the picture while it is over its window.
-      xdotool mousemove 1399 1099
       (cd "$DATA" && exec env -u DISPLAY WAYLAND_DISPLAY=morvex-$scale "$MORVEX") 2>"$work/stderr" &
       pid=$!
       # The board is the one pure black square of the screen.
