@@ -6,12 +6,9 @@ add_library(morvex_flags INTERFACE)
 # strings that are not literals, C casts and casts that drop const.
 target_compile_options(morvex_flags INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wformat=2 -Wcast-qual
   $<$<COMPILE_LANGUAGE:CXX>:-Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual>)
-# Errors only when asked: the developer scripts and CI ask, so nothing slips
-# in quietly; a package build on a newer compiler must not fail on a warning.
-option(MORVEX_WERROR "Treat compiler warnings as errors" OFF)
-if(MORVEX_WERROR)
-  target_compile_options(morvex_flags INTERFACE -Werror)
-endif()
+# Errors only when asked (CMAKE_COMPILE_WARNING_AS_ERROR): the developers'
+# presets and CI ask, so nothing slips in quietly; a package build on a newer
+# compiler must not fail on a warning.
 
 option(MORVEX_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(MORVEX_SANITIZE)
