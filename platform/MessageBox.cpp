@@ -86,7 +86,13 @@ void showMessageBox(const std::string& title, const std::string& text) {
   XFontStruct* font = XLoadQueryFont(display, "fixed");
   const bool ownFont = font != nullptr;
   if (!ownFont) {
+    // The server's default font, which every new GC starts with. Its fid is
+    // the default GC's own ID, not a font, so it is never set on a GC.
     font = XQueryFont(display, XGContextFromGC(DefaultGC(display, screen)));
+  }
+  if (font == nullptr) {
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+    return;
   }
   const std::vector<std::string> lines = layOut(text, font);
   const int lineHeight = font->ascent + font->descent;
@@ -124,7 +130,9 @@ void showMessageBox(const std::string& title, const std::string& text) {
                ExposureMask | KeyPressMask | ButtonPressMask | ButtonReleaseMask | StructureNotifyMask);
 
   const GC gc = XCreateGC(display, window, 0, nullptr);
-  XSetFont(display, gc, font->fid);
+  if (ownFont) {
+    XSetFont(display, gc, font->fid);
+  }
   XMapRaised(display, window);
 
   // A logout or kill must not wait for someone to click OK.
