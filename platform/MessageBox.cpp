@@ -66,6 +66,11 @@ std::vector<std::string> layOut(const std::string& text, XFontStruct* font) {
   return lines;
 }
 
+// Where no box can be shown, the one line a terminal or a log still gets.
+void writeToStandardError(const std::string& title, const std::string& text) {
+  std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+}
+
 Atom atom(Display* display, const char* name) { return XInternAtom(display, name, False); }
 
 void setUtf8Property(Display* display, Window window, const char* name, const std::string& value) {
@@ -79,7 +84,7 @@ void showMessageBox(const std::string& title, const std::string& text) {
   const CDisplay connection;
   Display* display = connection.display;
   if (display == nullptr) {
-    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+    writeToStandardError(title, text);
     return;
   }
   const int screen = DefaultScreen(display);
@@ -91,7 +96,7 @@ void showMessageBox(const std::string& title, const std::string& text) {
     font = XQueryFont(display, XGContextFromGC(DefaultGC(display, screen)));
   }
   if (font == nullptr) {
-    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+    writeToStandardError(title, text);
     return;
   }
   const std::vector<std::string> lines = layOut(text, font);
