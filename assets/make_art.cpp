@@ -1,6 +1,7 @@
 // Draws the game's two 16 x 16 cell images, pixel by pixel, and writes them
 // as 24-bit bitmaps, with the desktop icons made from them (PNG, 32, 48, 64
-// and 128 pixels square, under icons/hicolor/): make_art [folder]. Magenta (255, 0, 255) is where the board shows
+// and 128 pixels square, under icons/hicolor/) and the Windows program's icon
+// (morvex.ico, 16 to 256 pixels): make_art [folder]. Magenta (255, 0, 255) is where the board shows
 // through; in the icons it is transparent.
 #include <array>
 #include <cmath>
@@ -95,6 +96,42 @@ std::vector<std::uint8_t> icon(int side) {
   return CPngWriter::encode(side, side, rgba);
 }
 
+// A Windows icon holding one PNG a size, as Windows since Vista reads them:
+// a six-byte header, sixteen bytes on each image, then the images, every
+// number little-endian.
+std::vector<std::uint8_t> windowsIcon(const std::vector<int>& sides) {
+  std::vector<std::uint8_t> out;
+  auto put16 = [&out](unsigned v) {
+    out.push_back(static_cast<std::uint8_t>(v & 0xFF));
+    out.push_back(static_cast<std::uint8_t>(v >> 8));
+  };
+  auto put32 = [&put16](std::size_t v) {
+    put16(static_cast<unsigned>(v & 0xFFFF));
+    put16(static_cast<unsigned>(v >> 16));
+  };
+  std::vector<std::vector<std::uint8_t>> images;
+  for (int side : sides) {
+    images.push_back(icon(side));
+  }
+  put16(0);  // reserved
+  put16(1);  // an icon, not a cursor
+  put16(static_cast<unsigned>(sides.size()));
+  std::size_t offset = 6 + 16 * sides.size();
+  for (std::size_t i = 0; i < sides.size(); ++i) {
+    const auto side = static_cast<std::uint8_t>(sides[i] % 256);  // 0 stands for 256
+    out.insert(out.end(), {side, side, 0, 0});                    // no palette
+    put16(1);                                                     // colour planes
+    put16(32);                                                    // bits a pixel
+    put32(images[i].size());
+    put32(offset);
+    offset += images[i].size();
+  }
+  for (const auto& image : images) {
+    out.insert(out.end(), image.begin(), image.end());
+  }
+  return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -111,6 +148,7 @@ int main(int argc, char** argv) {
       std::filesystem::create_directories(apps);
       CBmpWriter::write(apps + "/morvex.png", icon(side));
     }
+    CBmpWriter::write(folder + "/morvex.ico", windowsIcon({16, 24, 32, 48, 64, 128, 256}));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "make_art: %s\n", e.what());
     return 1;

@@ -34,4 +34,11 @@ target_compile_options(morvex_flags INTERFACE -fstack-protector-strong)
 if(NOT CMAKE_CXX_FLAGS MATCHES "_FORTIFY_SOURCE")
   target_compile_options(morvex_flags INTERFACE $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
 endif()
-target_link_options(morvex_flags INTERFACE -Wl,-z,relro -Wl,-z,now)
+if(WIN32)
+  # Windows: the C++ and threads runtimes linked in, so the game ships with
+  # no DLL but SDL's; no link time in the headers, so a build is reproducible.
+  # ASLR and DEP are the linker's defaults there.
+  target_link_options(morvex_flags INTERFACE -static -Wl,--no-insert-timestamp)
+else()
+  target_link_options(morvex_flags INTERFACE -Wl,-z,relro -Wl,-z,now)
+endif()

@@ -4,7 +4,7 @@
 // factor (1 at 100 %, 2 at 200 %, fractions rounded down) and the screen's
 // size in device pixels, 0 where it could not be read. Read once SDL's video
 // driver is up, from the display that driver talks to: X11's Xft.dpi
-// resource, or the Wayland output's scale.
+// resource, the Wayland output's scale, or Windows' dots an inch.
 class CDesktopScale {
 public:
   CDesktopScale() = default;
@@ -15,6 +15,8 @@ public:
   static CDesktopScale ofDesktop();
   // The factor of an Xft.dpi value ("192", "144.5"): 96 dots an inch is 100 %.
   static int factorOfDpi(const char* dpi);
+  // The same for a number of dots an inch, as Windows gives it.
+  static int factorOfDotsPerInch(double dpi);
   // The factor of a Wayland output `width` x `height` device pixels large,
   // logicalWidth x logicalHeight in the desktop's units (0 where unknown),
   // whose whole scale is wholeScale.

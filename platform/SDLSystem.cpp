@@ -2,14 +2,14 @@
 
 #include <SDL.h>
 #include <SDL_ttf.h>
-#include <strings.h>
 
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/DisplayErrorTrap.h"
+#include "platform/ProcessStart.h"
 #include "platform/SDLError.h"
 #include "platform/SDLTTFError.h"
-#include "platform/XErrorTrap.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ bool invisibleDriverNotAskedFor() {
     return false;
   }
   const char* asked = std::getenv("SDL_VIDEODRIVER");
-  return asked == nullptr || strcasecmp(asked, name) != 0;
+  return asked == nullptr || SDL_strcasecmp(asked, name) != 0;
 }
 
 }  // namespace
@@ -36,8 +36,8 @@ CSDLSystem::CSDLSystem() {
   // reads SDL_APP_ID (and gives it to X11 as the window's class, beside the
   // instance name "morvex" that the entry's StartupWMClass matches), SDL 2
   // SDL_VIDEO_WAYLAND_WMCLASS. A player's own setting stands.
-  setenv("SDL_APP_ID", DESKTOP_ID, 0);
-  setenv("SDL_VIDEO_WAYLAND_WMCLASS", DESKTOP_ID, 0);
+  setEnvironmentDefault("SDL_APP_ID", DESKTOP_ID);
+  setEnvironmentDefault("SDL_VIDEO_WAYLAND_WMCLASS", DESKTOP_ID);
   // Audio is brought up too, although the game makes no sound: a machine that
   // cannot provide it fails here (docs/compatibility.md, "Audio brought up
   // though silent").
@@ -50,7 +50,7 @@ CSDLSystem::CSDLSystem() {
     throw CSDLError("SDL_Init");
   }
   std::atexit(SDL_Quit);
-  CXErrorTrap::watchDisplay();
+  CDisplayErrorTrap::watchDisplay();
   if (TTF_Init() < 0) {
     throw CSDLTTFError("TTF_Init");
   }

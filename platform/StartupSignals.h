@@ -1,12 +1,13 @@
 #pragma once
 
-#include <signal.h>
+#include <memory>
 
-// Ends the process with status 1 on SIGINT or SIGTERM while the game starts:
-// SDL's own handlers only queue a quit event, which nothing reads until the
-// loop runs, so a start-up that waits (on a display, a driver, a file) could
-// not be stopped. The handlers in force before come back with end() or at
-// destruction.
+// Ends the process with status 1 on a request to stop from outside (SIGINT or
+// SIGTERM; on Windows Ctrl+C, Ctrl+Break or closing the console) while the
+// game starts: SDL's own handlers only queue a quit event, which nothing reads
+// until the loop runs, so a start-up that waits (on a display, a driver, a
+// file) could not be stopped. The handlers in force before come back with
+// end() or at destruction.
 class CStartupSignals {
 public:
   CStartupSignals();
@@ -18,7 +19,6 @@ public:
   void end();
 
 private:
-  struct sigaction savedInterrupt;
-  struct sigaction savedTerminate;
-  bool ended = false;
+  struct CSaved;
+  std::unique_ptr<CSaved> saved;
 };

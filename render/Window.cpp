@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
+#include "platform/DisplayErrorTrap.h"
 #include "platform/SDLError.h"
-#include "platform/XErrorTrap.h"
 #include "render/RgbaMasks.h"
 #include "render/Surface.h"
 
@@ -37,7 +37,7 @@ CWindow::CWindow(int gameWidth, int gameHeight, const std::string& caption, cons
 
   // An OpenGL driver that cannot make a context may say so only through an
   // X error, after the video mode seems to be set.
-  const CXErrorTrap trap;
+  const CDisplayErrorTrap trap;
   screen = nullptr;
   SDL_ClearError();
   for (const CFramebufferRequest& request : FRAMEBUFFER_REQUESTS) {

@@ -1,15 +1,19 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 
 // A fresh folder under the system's temporary folder, removed with its contents.
 class CTempDir {
 public:
   CTempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "morvex-XXXXXX").string();
-    path = mkdtemp(pattern.data());
+    // Made with the standard library alone, so the tests build for Windows
+    // too; create_directory says whether the name was still free.
+    std::random_device random;
+    do {
+      path = std::filesystem::temp_directory_path() / ("morvex-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(path));
   }
   ~CTempDir() {
     std::error_code ignored;

@@ -1,5 +1,6 @@
 #include "platform/StartupSignals.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -15,22 +16,27 @@ void stopStarting(int) {
 
 }  // namespace
 
-CStartupSignals::CStartupSignals() {
+struct CStartupSignals::CSaved {
+  struct sigaction interrupt;
+  struct sigaction terminate;
+};
+
+CStartupSignals::CStartupSignals() : saved(std::make_unique<CSaved>()) {
   struct sigaction action;
   std::memset(&action, 0, sizeof action);
   action.sa_handler = stopStarting;
   sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, &savedInterrupt);
-  sigaction(SIGTERM, &action, &savedTerminate);
+  sigaction(SIGINT, &action, &saved->interrupt);
+  sigaction(SIGTERM, &action, &saved->terminate);
 }
 
 CStartupSignals::~CStartupSignals() { end(); }
 
 void CStartupSignals::end() {
-  if (ended) {
+  if (!saved) {
     return;
   }
-  ended = true;
-  sigaction(SIGINT, &savedInterrupt, nullptr);
-  sigaction(SIGTERM, &savedTerminate, nullptr);
+  sigaction(SIGINT, &saved->interrupt, nullptr);
+  sigaction(SIGTERM, &saved->terminate, nullptr);
+  saved.reset();
 }

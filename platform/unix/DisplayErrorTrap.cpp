@@ -1,4 +1,4 @@
-#include "platform/XErrorTrap.h"
+#include "platform/DisplayErrorTrap.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>
@@ -13,7 +13,7 @@ namespace {
 
 // Xlib's handlers are plain functions with no room for user data, so the
 // armed trap can only be found through this one pointer.
-CXErrorTrap* armed = nullptr;
+CDisplayErrorTrap* armed = nullptr;
 
 // Only write(): the handlers may run in the middle of anything, stdio included.
 [[noreturn]] void endWith(const std::string& line) {
@@ -43,22 +43,22 @@ int onConnectionLost(Display*) { endWith("lost the connection to the X display")
 
 }  // namespace
 
-void CXErrorTrap::watchDisplay() {
+void CDisplayErrorTrap::watchDisplay() {
   XSetErrorHandler(onProtocolError);
   XSetIOErrorHandler(onConnectionLost);
 }
 
-CXErrorTrap::CXErrorTrap() : outer(armed) { armed = this; }
+CDisplayErrorTrap::CDisplayErrorTrap() : outer(armed) { armed = this; }
 
-CXErrorTrap::~CXErrorTrap() { armed = outer; }
+CDisplayErrorTrap::~CDisplayErrorTrap() { armed = outer; }
 
-void CXErrorTrap::keep(const std::string& error) {
+void CDisplayErrorTrap::keep(const std::string& error) {
   if (caught.empty()) {
     caught = error;
   }
 }
 
-void CXErrorTrap::check(const std::string& context) const {
+void CDisplayErrorTrap::check(const std::string& context) const {
   SDL_SysWMinfo info;
   std::memset(&info, 0, sizeof info);
   SDL_VERSION(&info.version);

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/SignalWatch.h"
+#include "platform/unix/SignalWatch.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/SignalWatch.h"
+#include "platform/unix/SignalWatch.h"
 
 #include <sys/signalfd.h>
 #include <unistd.h>

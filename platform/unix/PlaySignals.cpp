@@ -1,5 +1,7 @@
 #include "platform/PlaySignals.h"
 
+#include <signal.h>
+
 #include <csignal>
 #include <cstring>
 
@@ -13,7 +15,12 @@ void requestStop(int) { stopSignalled = 1; }
 
 }  // namespace
 
-CPlaySignals::CPlaySignals() {
+struct CPlaySignals::CSaved {
+  struct sigaction interrupt;
+  struct sigaction terminate;
+};
+
+CPlaySignals::CPlaySignals() : saved(std::make_unique<CSaved>()) {
   stopSignalled = 0;
   struct sigaction action;
   std::memset(&action, 0, sizeof action);
@@ -22,13 +29,13 @@ CPlaySignals::CPlaySignals() {
   // SDL_Delay and the event pump carry on after the signal; the loop looks at
   // the flag after each pass.
   action.sa_flags = SA_RESTART;
-  sigaction(SIGINT, &action, &savedInterrupt);
-  sigaction(SIGTERM, &action, &savedTerminate);
+  sigaction(SIGINT, &action, &saved->interrupt);
+  sigaction(SIGTERM, &action, &saved->terminate);
 }
 
 CPlaySignals::~CPlaySignals() {
-  sigaction(SIGINT, &savedInterrupt, nullptr);
-  sigaction(SIGTERM, &savedTerminate, nullptr);
+  sigaction(SIGINT, &saved->interrupt, nullptr);
+  sigaction(SIGTERM, &saved->terminate, nullptr);
 }
 
 bool CPlaySignals::stopRequested() const { return stopSignalled != 0; }
