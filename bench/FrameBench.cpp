@@ -12,6 +12,9 @@
 #include "tests/BoardBuilder.h"
 #include "tests/OneTexturePerGlyph.h"
 
+// SDL 1.2 renames main on Windows; this program needs none of SDLmain.
+#undef main
+
 namespace {
 
 constexpr int REPETITIONS = 61;

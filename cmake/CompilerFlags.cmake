@@ -38,7 +38,9 @@ if(WIN32)
   # Windows: the C++ and threads runtimes linked in, so the game ships with
   # no DLL but SDL's; no link time in the headers, so a build is reproducible.
   # ASLR and DEP are the linker's defaults there.
-  target_link_options(morvex_flags INTERFACE -static -Wl,--no-insert-timestamp)
+  # The stack protector's guard comes from libssp there, which only the
+  # option at link time brings in.
+  target_link_options(morvex_flags INTERFACE -static -fstack-protector-strong -Wl,--no-insert-timestamp)
 else()
   target_link_options(morvex_flags INTERFACE -Wl,-z,relro -Wl,-z,now)
 endif()

@@ -133,3 +133,8 @@ set_target_properties(morvex_sdl_ttf PROPERTIES COMPILE_WARNING_AS_ERROR OFF)
 target_compile_options(morvex_sdl_ttf PRIVATE -w -ffile-prefix-map=${SDL_ttf_SOURCE_DIR}=SDL_ttf)
 # The DLLs the game ships with, beside it.
 set(MORVEX_RUNTIME_DLLS ${_prefix}/bin/SDL.dll ${_prefix}/bin/SDL2.dll)
+# Windows looks for a program's DLLs beside it first: the game, its tests and
+# benchmarks find them there in the build tree too.
+foreach(_dir ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/tests ${CMAKE_BINARY_DIR}/bench)
+  file(COPY ${MORVEX_RUNTIME_DLLS} DESTINATION ${_dir})
+endforeach()

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "FirstFoods.h"
 #include "game/Game.h"
 #include "tests/BoardBuilder.h"
 #include "tests/GlFrame.h"
@@ -16,7 +17,7 @@
 // where the game's data files are.
 namespace {
 
-constexpr int SIZE = 384;
+constexpr int FRAME_SIDE = 384;
 
 const char* const HELP =
     "  Made by Dask (code) & Tumi (gfx)\n\nKeys:\n  Arrow Keys - Move around\n  F1 - Show help\n"
@@ -56,7 +57,7 @@ protected:
   // What the player sees: the frame the last pass presented.
   static CGlFrame presented() {
     glReadBuffer(GL_FRONT);
-    CGlFrame f(SIZE, SIZE);
+    CGlFrame f(FRAME_SIDE, FRAME_SIDE);
     glReadBuffer(GL_BACK);
     return f;
   }
@@ -68,9 +69,9 @@ protected:
     glColor4ub(0, 0, 0, 255);
     glBegin(GL_QUADS);
     glVertex2i(0, 0);
-    glVertex2i(SIZE, 0);
-    glVertex2i(SIZE, SIZE);
-    glVertex2i(0, SIZE);
+    glVertex2i(FRAME_SIDE, 0);
+    glVertex2i(FRAME_SIDE, FRAME_SIDE);
+    glVertex2i(0, FRAME_SIDE);
     glEnd();
     for (const CPoint& s : game->boardState().snake()) {
       snake->draw(16 * s.x, 16 * s.y);
@@ -103,7 +104,7 @@ protected:
         from = end + 1;
       }
     }
-    return CGlFrame(SIZE, SIZE);
+    return CGlFrame(FRAME_SIDE, FRAME_SIDE);
   }
 
   void expectPresentedMatchesState() {
@@ -260,12 +261,12 @@ TEST_F(GameTest, EveryPassStepsOnceAndThenSleepsATenthOfASecond) {
 // The generator is seeded with 1337 once, when the game is made: with glibc
 // the first round's food lands on (17, 6), and the next round goes on with the
 // same sequence instead of starting it again.
-TEST(GameSeedTest, TheFirstFoodLandsOn17And6AndTheNextRoundGoesOnWithTheSequence) {
+TEST(GameSeedTest, TheFirstFoodFollowsTheCLibrarysSequenceAndTheNextRoundGoesOnWithIt) {
   CGame game;
   game.start();
-  EXPECT_EQ(game.boardState().foodCell(), CPoint(17, 6));
+  EXPECT_EQ(game.boardState().foodCell(), FIRST_FOODS[0]);
   game.start();
-  EXPECT_EQ(game.boardState().foodCell(), CPoint(7, 3));
+  EXPECT_EQ(game.boardState().foodCell(), FIRST_FOODS[1]);
 }
 
 TEST_F(GameTest, RunReturnsAfterThePassThatSawEscape) {
@@ -334,9 +335,9 @@ TEST_F(GameTest, ScoreTextGrowsByFiveForEachFood) {
   // The score rendered for 15 differs from the one for 0.
   const CGlFrame shown = presented();
   font->draw(309, 5, "Score: 0");
-  const CGlFrame zero(SIZE, SIZE);
+  const CGlFrame zero(FRAME_SIDE, FRAME_SIDE);
   bool differs = false;
-  for (int x = 309; x < SIZE && !differs; ++x) {
+  for (int x = 309; x < FRAME_SIDE && !differs; ++x) {
     for (int y = 5; y < 20 && !differs; ++y) {
       differs = !(shown.at(x, y) == zero.at(x, y));
     }

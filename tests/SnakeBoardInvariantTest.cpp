@@ -163,6 +163,7 @@ TEST(RandomPlay, InvariantsHoldAfterEveryPressAndStep) {
     total += play.stepsTaken;
     longest = std::max(longest, play.longest);
   }
-  EXPECT_GT(total, 2000000);
+  // About half the presses are steps, whichever C library's rand() places the food.
+  EXPECT_GT(total, 1900000);
   EXPECT_GT(longest, 30u) << "the rounds never grew a long snake";
 }

@@ -15,8 +15,8 @@ BOOL WINAPI requestStop(DWORD event) {
   if (event == CTRL_CLOSE_EVENT) {
     // Windows ends the process as soon as this returns; wait instead for the
     // loop to end the game, which ends the process with status 0 within a
-    // pass (Windows allows five seconds).
-    Sleep(INFINITE);
+    // pass. Windows allows five seconds before it ends it anyway.
+    Sleep(5000);
   }
   return TRUE;
 }

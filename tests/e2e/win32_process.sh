@@ -1,0 +1,193 @@
+#!/usr/bin/env bash
+# The Windows game as a process under Wine on an X display: keys through
+# XTEST, pictures through screenshots. Usage: win32_process.sh CASE, with
+# MORVEX (morvex.exe) and DATA (the folder with it, its DLLs and data files)
+# set. The cases share a Wine prefix of their own, one case at a time, and end
+# its session with the case, since the session lives on the case's display.
+set -uo pipefail
+
+CASES=(play close missing-food corrupt-font hidpi)
+if [ "${1:-}" = --list ]; then
+  echo "${CASES[*]}"
+  exit 0
+fi
+
+: "${MORVEX:?}" "${DATA:?}"
+here=$(cd "$(dirname "$0")" && pwd)
+factor=${MORVEX_TIME_FACTOR:-1}
+export WINEPREFIX=${MORVEX_WINE_PROCESS_PREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/morvex/wine-win64-process}
+export MORVEX_WINE_OWN_DISPLAY=1
+# Wine says what a message box shows on its msgbox channel; nothing else.
+export WINEDEBUG=-all,+msgbox
+work=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
+  wineserver -k 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# poll SECONDS COMMAND...: true as soon as COMMAND succeeds.
+poll() {
+  local end=$((SECONDS + $1 * factor))
+  shift
+  while [ $SECONDS -lt $end ]; do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# start DIR: starts the game in DIR, as Explorer would, in the background.
+start() {
+  (cd "$1" && exec "$here/../../scripts/with-wine" "./$(basename "$MORVEX")") >"$work/output" 2>&1 &
+  pid=$!
+}
+
+# window NAME: the id of the visible window with exactly this name, polled.
+window() {
+  local found
+  appeared() {
+    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$found" ] && return 0
+    kill -0 "$pid" 2>/dev/null || fail "the game ended before a window named '$1' appeared: $(cat "$work/output")"
+    return 1
+  }
+  poll 60 appeared "$1" || fail "no window named '$1' appeared"
+  echo "$found"
+}
+
+# finish EXPECTED: waits for the game to end and checks its exit status.
+finish() {
+  poll 30 eval '! kill -0 '"$pid"' 2>/dev/null' || fail "the game did not end"
+  wait "$pid"
+  local status=$?
+  pid=
+  [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
+}
+
+press() {
+  xdotool windowfocus --sync "$1" || fail "cannot focus window $1"
+  shift
+  xdotool key --delay 40 "$@"
+}
+
+size() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+shot() { import -window "$1" "$2" 2>/dev/null; }
+differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
+pixel() { convert "$1" -format "%[pixel:p{$2}]" info:; }
+
+# The picture changes within a few seconds, or it stays the same for one.
+moves() {
+  shot "$1" "$work/a.png" || return 1
+  changed() { shot "$1" "$work/b.png" && [ "$(differing "$work/a.png" "$work/b.png")" != 0 ]; }
+  poll 10 changed "$1"
+}
+still() {
+  local gap
+  gap=$(awk -v f="$factor" 'BEGIN { print 0.3 * f }')
+  settled() {
+    shot "$1" "$work/a.png" && sleep "$gap" && shot "$1" "$work/b.png" && [ "$(differing "$work/a.png" "$work/b.png")" = 0 ]
+  }
+  poll 10 settled "$1" && sleep 1 && shot "$1" "$work/b.png" && [ "$(differing "$work/a.png" "$work/b.png")" = 0 ]
+}
+
+# data [WITHOUT]: a copy of the game, its DLLs and data files in $work/game.
+data() {
+  mkdir -p "$work/game"
+  for f in "$(basename "$MORVEX")" SDL.dll SDL2.dll food.bmp snake.bmp verdana.ttf; do
+    [ "$f" = "${1:-}" ] || cp "$DATA/$f" "$work/game/"
+  done
+}
+
+# error_box TEXT: the game shows a box titled "Exception caught" that says
+# TEXT, Return dismisses it, and the status is 1.
+error_box() {
+  start "$work/game"
+  local id
+  id=$(window "Exception caught") || exit 1
+  poll 10 grep -qF "L\"$1\"" "$work/output" || fail "the box does not say '$1': $(grep msgbox "$work/output")"
+  echo "box says: $1"
+  press "$id" Return
+  finish 1
+}
+
+# dpi N: Windows' setting for the desktop's scale, as the display settings
+# write it, for the programs started from here on.
+dpi() {
+  "$here/../../scripts/with-wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
+    fail "cannot set LogPixels"
+  wineserver -k 2>/dev/null
+}
+
+case "${1:?case}" in
+  play)
+    # The window, the steering, Pause, F1 and Escape, as a player meets them.
+    data
+    start "$work/game"
+    id=$(window Morvex) || exit 1
+    [ "$(size "$id")" = 384x384 ] || fail "the window is $(size "$id")"
+    moves "$id" || fail "the snake does not move"
+    shot "$id" "$work/before.png"
+    press "$id" Down
+    moves "$id" || fail "the snake stopped after Down"
+    press "$id" Pause
+    still "$id" || fail "the picture still changes after Pause"
+    press "$id" Pause
+    moves "$id" || fail "the snake does not move after the second Pause"
+    press "$id" F1
+    still "$id" || fail "the game does not wait under its help"
+    shot "$id" "$work/help.png"
+    # Inside the help box, below its text: the box's grey over the black board.
+    [ "$(pixel "$work/help.png" 190,148)" = "srgb(48,48,48)" ] ||
+      fail "no help box at (190, 148): $(pixel "$work/help.png" 190,148)"
+    press "$id" F1
+    moves "$id" || fail "the snake does not move after the help is hidden"
+    press "$id" Escape
+    finish 0
+    ;;
+  close)
+    # Alt+F4, as Windows closes a window from its keyboard: status 0.
+    data
+    start "$work/game"
+    id=$(window Morvex) || exit 1
+    press "$id" alt+F4
+    finish 0
+    ;;
+  missing-food)
+    data food.bmp
+    error_box "SDL_LoadBitmap: Couldn't open food.bmp"
+    ;;
+  corrupt-font)
+    data
+    head -c 4096 /dev/urandom >"$work/game/verdana.ttf"
+    error_box "TTF_OpenFont: Couldn't load font file"
+    ;;
+  hidpi)
+    # At 200 % (192 dots an inch) the window is 768 x 768 and every game
+    # pixel a sharp 2 x 2 square; at 100 % it is 384 x 384.
+    data
+    trap 'dpi 96; cleanup' EXIT
+    for setting in 96:384 192:768; do
+      dpi "${setting%:*}"
+      start "$work/game"
+      id=$(window Morvex) || exit 1
+      [ "$(size "$id")" = "${setting#*:}x${setting#*:}" ] ||
+        fail "at ${setting%:*} dots an inch the window is $(size "$id"), expected ${setting#*:}"
+      press "$id" Pause
+      still "$id" || fail "the picture still changes after Pause"
+      convert "$work/a.png" -sample 50% -sample 200% "$work/squares.png"
+      [ "$(differing "$work/a.png" "$work/squares.png")" = 0 ] || [ "${setting%:*}" = 96 ] ||
+        fail "the doubled picture is not sharp squares"
+      press "$id" Escape
+      finish 0
+    done
+    ;;
+  *) fail "no case '$1'" ;;
+esac
