@@ -1,3 +1,10 @@
+# On Windows everything goes into one folder, the game's working folder:
+# packaging/win32/Install.cmake.
+if(WIN32)
+  include(${PROJECT_SOURCE_DIR}/packaging/win32/Install.cmake)
+  return()
+endif()
+
 # Install layout as Debian's games use it: the launcher in games/, the program
 # in lib/games/morvex, its data in share/games/morvex. "cmake --install
 # --prefix" may put it anywhere, since the launcher finds everything from its

@@ -1,0 +1,36 @@
+# The Windows game in one folder, as the zip and the installer ship it: the
+# program, the two DLLs it loads, its three data files (it reads them from its
+# working folder), a README for Windows players and every licence of what is
+# shipped. Packed by CPack's External generator (packaging/win32/Pack.cmake).
+set(_licences ${CMAKE_BINARY_DIR}/licences)
+set(_tp ${MORVEX_THIRD_PARTY_PREFIX}/../src)
+file(MAKE_DIRECTORY ${_licences})
+foreach(_pair "${PROJECT_SOURCE_DIR}/LICENSE:Morvex.txt" "${_tp}/SDL2/LICENSE.txt:SDL2.txt"
+              "${_tp}/sdl12-compat/LICENSE.txt:sdl12-compat.txt" "${_tp}/SDL_ttf/COPYING:SDL_ttf.txt"
+              "${_tp}/freetype/docs/FTL.TXT:FreeType.txt"
+              "/usr/share/doc/fonts-dejavu-core/copyright:DejaVu-fonts.txt")
+  string(REPLACE ":" ";" _pair "${_pair}")
+  list(GET _pair 0 _from)
+  list(GET _pair 1 _to)
+  configure_file(${_from} ${_licences}/${_to} COPYONLY)
+endforeach()
+
+install(TARGETS morvex RUNTIME DESTINATION .)
+install(FILES ${MORVEX_RUNTIME_DLLS} DESTINATION .)
+install(FILES assets/food.bmp assets/snake.bmp DESTINATION .)
+install(FILES ${MORVEX_FONT_SOURCE} DESTINATION . RENAME verdana.ttf)
+install(FILES packaging/win32/README.txt DESTINATION .)
+install(DIRECTORY ${_licences}/ DESTINATION licences)
+
+set(CPACK_PACKAGE_NAME morvex)
+set(CPACK_PACKAGE_FILE_NAME morvex-${PROJECT_VERSION}-win64)
+set(CPACK_GENERATOR External)
+set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/packaging/win32/Pack.cmake)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+# Read by Pack.cmake.
+set(CPACK_MORVEX_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_MORVEX_VERSION ${PROJECT_VERSION})
+include(CPack)
