@@ -110,6 +110,7 @@ std::vector<std::uint8_t> windowsIcon(const std::vector<int>& sides) {
     put16(static_cast<unsigned>(v >> 16));
   };
   std::vector<std::vector<std::uint8_t>> images;
+  images.reserve(sides.size());
   for (int side : sides) {
     images.push_back(icon(side));
   }
