@@ -36,8 +36,11 @@ CGame::CGame() : window(WINDOW_SIZE, WINDOW_SIZE, "Morvex") {
   foodTexture = std::make_unique<CTexture>(&window, "food");
   snakeTexture = std::make_unique<CTexture>(&window, "snake");
   window.setIcon(ICON_SIDE, iconOf(*snakeTexture, *foodTexture));
-  // Whatever face the file holds (docs/compatibility.md, "The font's file name").
-  font = std::make_unique<CFont>(&window, "verdana.ttf", FONT_SIZE);
+  // Whatever face the file holds (docs/compatibility.md, "The font's file
+  // name"), if it draws any of what the game writes: the score with every
+  // digit, the notices and the help.
+  font = std::make_unique<CFont>(&window, "verdana.ttf", FONT_SIZE,
+                                 std::string("Score: 0123456789") + DEATH_NOTICE + PAUSE_NOTICE + HELP_TEXT);
   // From here on the signals end the game as Escape does (run()).
   startupOver();
 }

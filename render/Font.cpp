@@ -179,7 +179,7 @@ std::vector<CSurface> CFont::renderCharacters(TTF_Font* font, const std::string&
   return rendered;
 }
 
-CFont::CFont(CWindow* target, const std::string& path, int pointSize) : window(target) {
+CFont::CFont(CWindow* target, const std::string& path, int pointSize, const std::string& written) : window(target) {
   CDataFile data(path);
   if (!data.refusal().empty()) {
     SDL_SetError("%s", data.refusal().c_str());
@@ -199,8 +199,17 @@ CFont::CFont(CWindow* target, const std::string& path, int pointSize) : window(t
   }
   const Atlas made = makeGlyphs(surfaces);
   // A colour-emoji, symbol or bitmap-only face can open and still render
-  // nothing the game writes: the score and the help would silently vanish.
-  if (std::none_of(made.glyphs.begin(), made.glyphs.end(), [](const Glyph& g) { return g.inkWidth > 0; })) {
+  // nothing the game writes, or only marks it never writes: the score and
+  // the help would silently vanish.
+  const auto inked = [&made](unsigned char c) {
+    return c >= FIRST_GLYPH_CHAR && c < FIRST_GLYPH_CHAR + GLYPH_COUNT &&
+           made.glyphs[c - FIRST_GLYPH_CHAR].inkWidth > 0;
+  };
+  const bool drawsAny =
+      written.empty()
+          ? std::any_of(made.glyphs.begin(), made.glyphs.end(), [](const Glyph& g) { return g.inkWidth > 0; })
+          : std::any_of(written.begin(), written.end(), [&](char c) { return inked(static_cast<unsigned char>(c)); });
+  if (!drawsAny) {
     SDL_SetError("%s: draws none of the characters the game writes", path.c_str());
     throw CSDLTTFError("TTF_OpenFont");
   }

@@ -37,8 +37,10 @@ public:
     float maxV = 0;
   };
 
-  // Throws CSDLTTFError when the font cannot be opened.
-  CFont(CWindow* window, const std::string& path, int pointSize);
+  // Throws CSDLTTFError when the font cannot be opened, or when it draws
+  // none of the characters in `written` (the texts the font is for; empty
+  // for any printable character).
+  CFont(CWindow* window, const std::string& path, int pointSize, const std::string& written = "");
   virtual ~CFont() = default;
   CFont(const CFont&) = delete;
   CFont& operator=(const CFont&) = delete;
