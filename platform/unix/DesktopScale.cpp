@@ -12,29 +12,18 @@
 #include <memory>
 #include <string>
 
+#include "platform/unix/X11Scale.h"
 #include "xdg-output-client.h"
 
 namespace {
 
-// X11: GNOME, KDE and Xfce say their scale through the Xft.dpi resource.
+// X11, over a connection of our own.
 CDesktopScale ofX11() {
   const std::unique_ptr<Display, decltype(&XCloseDisplay)> display(XOpenDisplay(nullptr), XCloseDisplay);
   if (!display) {
     return {};
   }
-  int factor = 1;
-  if (const char* resources = XResourceManagerString(display.get())) {
-    XrmInitialize();
-    const std::unique_ptr<_XrmHashBucketRec, decltype(&XrmDestroyDatabase)> database(XrmGetStringDatabase(resources),
-                                                                                     XrmDestroyDatabase);
-    char* type = nullptr;
-    XrmValue value{};
-    if (database && XrmGetResource(database.get(), "Xft.dpi", "Xft.Dpi", &type, &value) && value.addr != nullptr) {
-      factor = CDesktopScale::factorOfDpi(value.addr);
-    }
-  }
-  const int screen = DefaultScreen(display.get());
-  return {factor, DisplayWidth(display.get(), screen), DisplayHeight(display.get(), screen)};
+  return scaleOfX11Display(display.get());
 }
 
 // Wayland: the first output the compositor announces, over a connection of
@@ -132,6 +121,22 @@ bool drawsInDevicePixels() {
 }
 
 }  // namespace
+
+CDesktopScale scaleOfX11Display(Display* display) {
+  int factor = 1;
+  if (const char* resources = XResourceManagerString(display)) {
+    XrmInitialize();
+    const std::unique_ptr<_XrmHashBucketRec, decltype(&XrmDestroyDatabase)> database(XrmGetStringDatabase(resources),
+                                                                                     XrmDestroyDatabase);
+    char* type = nullptr;
+    XrmValue value{};
+    if (database && XrmGetResource(database.get(), "Xft.dpi", "Xft.Dpi", &type, &value) && value.addr != nullptr) {
+      factor = CDesktopScale::factorOfDpi(value.addr);
+    }
+  }
+  const int screen = DefaultScreen(display);
+  return {factor, DisplayWidth(display, screen), DisplayHeight(display, screen)};
+}
 
 CDesktopScale CDesktopScale::ofDesktop() {
   char name[32] = {};

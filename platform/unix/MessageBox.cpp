@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 
 #include <X11/Xatom.h>
+#include <X11/Xft/Xft.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
@@ -11,14 +12,17 @@
 #include <vector>
 
 #include "platform/unix/SignalWatch.h"
+#include "platform/unix/X11Scale.h"
 
 namespace {
 
-constexpr int MARGIN = 16;                 // pixels around the text and the button
-constexpr int BUTTON_WIDTH = 80;           // pixels
-constexpr int BUTTON_HEIGHT = 26;          // pixels
-constexpr int MIN_TEXT_WIDTH = 220;        // pixels, so a short message still gets a box
-constexpr int MAX_TEXT_WIDTH = 560;        // pixels before a line is wrapped
+// Sizes at 100 %, in pixels; at a larger scale each is that many times larger.
+constexpr int MARGIN = 16;  // around the text and the button
+constexpr int BUTTON_WIDTH = 80;
+constexpr int BUTTON_HEIGHT = 26;
+constexpr int MIN_TEXT_WIDTH = 220;        // so a short message still gets a box
+constexpr int MAX_TEXT_WIDTH = 560;        // before a line is wrapped
+constexpr int LINE_PIXELS = 13;            // the "fixed" font's line, ascent and descent
 constexpr unsigned long PAPER = 0xE0E0E0;  // light grey background, 0xRRGGBB
 constexpr unsigned long INK = 0x000000;
 
@@ -37,9 +41,114 @@ public:
   Display* const display;
 };
 
+// The box's letters. At 100 % the server's core font "fixed", as the box has
+// always looked (or, where the server has no such font, its default one). At
+// a larger whole scale a scalable monospace face through Xft at that multiple
+// of the fixed font's pixel size: core fonts come in a few sizes only, and
+// no X server scales them.
+class CLettering {
+public:
+  CLettering(Display* connection, int screenNumber, int scale) : display(connection), screen(screenNumber) {
+    if (scale > 1) {
+      scalable = XftFontOpen(display, screen, XFT_FAMILY, XftTypeString, "monospace", XFT_PIXEL_SIZE, XftTypeDouble,
+                             static_cast<double>(LINE_PIXELS * scale), nullptr);
+    }
+    if (scalable != nullptr) {
+      ascent = scalable->ascent;
+      descent = scalable->descent;
+      return;
+    }
+    core = XLoadQueryFont(display, "fixed");
+    ownCore = core != nullptr;
+    if (!ownCore) {
+      // The server's default font, which every new GC starts with. Its fid is
+      // the default GC's own ID, not a font, so it is never set on a GC.
+      core = XQueryFont(display, XGContextFromGC(DefaultGC(display, screen)));
+    }
+    if (core != nullptr) {
+      ascent = core->ascent;
+      descent = core->descent;
+    }
+  }
+  ~CLettering() {
+    detach();
+    if (scalable != nullptr) {
+      XftColorFree(display, DefaultVisual(display, screen), DefaultColormap(display, screen), &colour);
+      XftFontClose(display, scalable);
+    }
+    if (ownCore) {
+      XFreeFont(display, core);
+    } else if (core != nullptr) {
+      XFreeFontInfo(nullptr, core, 1);
+    }
+  }
+  CLettering(const CLettering&) = delete;
+  CLettering& operator=(const CLettering&) = delete;
+
+  bool usable() const { return scalable != nullptr || core != nullptr; }
+  // Pixels from one line to the next.
+  int lineHeight() const { return ascent + descent; }
+
+  int width(const std::string& text) const {
+    if (scalable != nullptr) {
+      XGlyphInfo extents{};
+      XftTextExtentsUtf8(display, scalable, reinterpret_cast<const FcChar8*>(text.data()),
+                         static_cast<int>(text.size()), &extents);
+      return extents.xOff;
+    }
+    return XTextWidth(core, text.c_str(), static_cast<int>(text.size()));
+  }
+
+  // Draws into window through gc from here on.
+  void attach(Window window, GC gc) {
+    target = window;
+    pen = gc;
+    if (scalable != nullptr) {
+      drawable = XftDrawCreate(display, window, DefaultVisual(display, screen), DefaultColormap(display, screen));
+      const XRenderColor black{0, 0, 0, 0xFFFF};
+      XftColorAllocValue(display, DefaultVisual(display, screen), DefaultColormap(display, screen), &black, &colour);
+    } else if (ownCore) {
+      XSetFont(display, gc, core->fid);
+    }
+  }
+
+  // Stops drawing into the window, before it goes: Xft's picture of it must
+  // not outlive it.
+  void detach() {
+    if (drawable != nullptr) {
+      XftDrawDestroy(drawable);
+      drawable = nullptr;
+    }
+  }
+
+  // Draws text with its baseline's left end at (x, y).
+  void draw(int x, int y, const std::string& text) const {
+    if (drawable != nullptr) {
+      XftDrawStringUtf8(drawable, &colour, scalable, x, y, reinterpret_cast<const FcChar8*>(text.data()),
+                        static_cast<int>(text.size()));
+    } else {
+      XDrawString(display, target, pen, x, y, text.c_str(), static_cast<int>(text.size()));
+    }
+  }
+
+  int ascent = 0;
+  int descent = 0;
+
+private:
+  Display* display;
+  int screen;
+  XftFont* scalable = nullptr;
+  XFontStruct* core = nullptr;
+  bool ownCore = false;
+  XftDraw* drawable = nullptr;
+  XftColor colour{};
+  Window target = 0;
+  GC pen = nullptr;
+};
+
 // Splits at line feeds, then wraps lines wider than the box may be, at a
 // blank where there is one.
-std::vector<std::string> layOut(const std::string& text, XFontStruct* font) {
+std::vector<std::string> layOut(const std::string& text, const CLettering& font, int maxWidth) {
   std::vector<std::string> lines;
   std::size_t from = 0;
   while (from <= text.size()) {
@@ -48,9 +157,9 @@ std::vector<std::string> layOut(const std::string& text, XFontStruct* font) {
       end = text.size();
     }
     std::string line = text.substr(from, end - from);
-    while (XTextWidth(font, line.c_str(), static_cast<int>(line.size())) > MAX_TEXT_WIDTH && line.size() > 1) {
+    while (font.width(line) > maxWidth && line.size() > 1) {
       std::size_t cut = line.size() - 1;
-      while (cut > 1 && XTextWidth(font, line.c_str(), static_cast<int>(cut)) > MAX_TEXT_WIDTH) {
+      while (cut > 1 && font.width(line.substr(0, cut)) > maxWidth) {
         --cut;
       }
       const std::size_t blank = line.rfind(' ', cut);
@@ -88,32 +197,31 @@ void showMessageBox(const std::string& title, const std::string& text) {
     return;
   }
   const int screen = DefaultScreen(display);
-  XFontStruct* font = XLoadQueryFont(display, "fixed");
-  const bool ownFont = font != nullptr;
-  if (!ownFont) {
-    // The server's default font, which every new GC starts with. Its fid is
-    // the default GC's own ID, not a font, so it is never set on a GC.
-    font = XQueryFont(display, XGContextFromGC(DefaultGC(display, screen)));
-  }
-  if (font == nullptr) {
+  // As large as the desktop's scale asks, if the widest box still fits.
+  const int k = scaleOfX11Display(display).multipleFor(MAX_TEXT_WIDTH + 2 * MARGIN);
+  CLettering font(display, screen, k);
+  if (!font.usable()) {
     writeToStandardError(title, text);
     return;
   }
-  const std::vector<std::string> lines = layOut(text, font);
-  const int lineHeight = font->ascent + font->descent;
-  int textWidth = MIN_TEXT_WIDTH;
+  const std::vector<std::string> lines = layOut(text, font, MAX_TEXT_WIDTH * k);
+  const int lineHeight = font.lineHeight();
+  int textWidth = MIN_TEXT_WIDTH * k;
   for (const std::string& line : lines) {
-    textWidth = std::max(textWidth, XTextWidth(font, line.c_str(), static_cast<int>(line.size())));
+    textWidth = std::max(textWidth, font.width(line));
   }
-  const int width = textWidth + 2 * MARGIN;
-  const int height = MARGIN + static_cast<int>(lines.size()) * lineHeight + MARGIN + BUTTON_HEIGHT + MARGIN;
-  const int buttonX = (width - BUTTON_WIDTH) / 2;
-  const int buttonY = height - MARGIN - BUTTON_HEIGHT;
+  const int margin = MARGIN * k;
+  const int buttonWidth = BUTTON_WIDTH * k;
+  const int buttonHeight = BUTTON_HEIGHT * k;
+  const int width = textWidth + 2 * margin;
+  const int height = margin + static_cast<int>(lines.size()) * lineHeight + margin + buttonHeight + margin;
+  const int buttonX = (width - buttonWidth) / 2;
+  const int buttonY = height - margin - buttonHeight;
 
   const Window root = RootWindow(display, screen);
   const Window window = XCreateSimpleWindow(display, root, (DisplayWidth(display, screen) - width) / 2,
                                             (DisplayHeight(display, screen) - height) / 2, static_cast<unsigned>(width),
-                                            static_cast<unsigned>(height), 1, INK, PAPER);
+                                            static_cast<unsigned>(height), static_cast<unsigned>(k), INK, PAPER);
   XStoreName(display, window, title.c_str());
   setUtf8Property(display, window, "_NET_WM_NAME", title);
   // The text as a property too, for screen readers and scripts.
@@ -135,9 +243,11 @@ void showMessageBox(const std::string& title, const std::string& text) {
                ExposureMask | KeyPressMask | ButtonPressMask | ButtonReleaseMask | StructureNotifyMask);
 
   const GC gc = XCreateGC(display, window, 0, nullptr);
-  if (ownFont) {
-    XSetFont(display, gc, font->fid);
+  // The button's frame as thick as the scale; at 1 the thin line as ever.
+  if (k > 1) {
+    XSetLineAttributes(display, gc, static_cast<unsigned>(k), LineSolid, CapButt, JoinMiter);
   }
+  font.attach(window, gc);
   XMapRaised(display, window);
 
   // A logout or kill must not wait for someone to click OK.
@@ -162,21 +272,21 @@ void showMessageBox(const std::string& title, const std::string& text) {
         if (event.xexpose.count == 0) {
           XClearWindow(display, window);
           XSetForeground(display, gc, INK);
-          int y = MARGIN + font->ascent;
+          int y = margin + font.ascent;
           for (const std::string& line : lines) {
-            XDrawString(display, window, gc, MARGIN, y, line.c_str(), static_cast<int>(line.size()));
+            font.draw(margin, y, line);
             y += lineHeight;
           }
-          XDrawRectangle(display, window, gc, buttonX, buttonY, BUTTON_WIDTH, BUTTON_HEIGHT);
-          const int okWidth = XTextWidth(font, "OK", 2);
-          XDrawString(display, window, gc, buttonX + (BUTTON_WIDTH - okWidth) / 2,
-                      buttonY + (BUTTON_HEIGHT + font->ascent - font->descent) / 2, "OK", 2);
+          XDrawRectangle(display, window, gc, buttonX, buttonY, static_cast<unsigned>(buttonWidth),
+                         static_cast<unsigned>(buttonHeight));
+          font.draw(buttonX + (buttonWidth - font.width("OK")) / 2,
+                    buttonY + (buttonHeight + font.ascent - font.descent) / 2, "OK");
         }
         break;
       case ButtonPress:
       case ButtonRelease: {
-        const bool onButton = event.xbutton.x >= buttonX && event.xbutton.x < buttonX + BUTTON_WIDTH &&
-                              event.xbutton.y >= buttonY && event.xbutton.y < buttonY + BUTTON_HEIGHT;
+        const bool onButton = event.xbutton.x >= buttonX && event.xbutton.x < buttonX + buttonWidth &&
+                              event.xbutton.y >= buttonY && event.xbutton.y < buttonY + buttonHeight;
         if (event.type == ButtonPress) {
           pressed = onButton;
         } else {
@@ -201,11 +311,7 @@ void showMessageBox(const std::string& title, const std::string& text) {
     }
   }
 
+  font.detach();
   XFreeGC(display, gc);
   XDestroyWindow(display, window);
-  if (ownFont) {
-    XFreeFont(display, font);
-  } else {
-    XFreeFontInfo(nullptr, font, 1);
-  }
 }

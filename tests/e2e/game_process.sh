@@ -10,7 +10,7 @@ set -uo pipefail
 # SDL; the package's play step (scripts/test-in-root) runs it.
 CASES=(
   window hidpi moves-and-freezes window-close arguments sigint sigterm
-  missing-food missing-snake missing-font notice-without-fixed-font
+  missing-food missing-snake missing-font notice-without-fixed-font notice-hidpi
   corrupt-font corrupt-bitmap
   no-display server-killed window-killed notice-killed sigterm-at-notice
   pipe-food pipe-snake pipe-font broken-gl-driver stderr-closed
@@ -445,6 +445,38 @@ case "${1:?case}" in
     PRELOAD=$NOFIXEDFONT
     export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
     data "$work/d" food.bmp && error_box "$work/d" "SDL_LoadBitmap: " ok
+    ;;
+  notice-hidpi)
+    # At 200 % the box, its margins and button are twice the size and its
+    # text is drawn twice as tall by a scalable face, not enlarged; Return and
+    # a click on the doubled OK still dismiss it. A screen of its own, as a
+    # 200 % desktop has: the widest box, 1184 pixels at 200 %, must fit.
+    "$(dirname "$0")/../../scripts/start-xvfb" "$work" 1920x1200x24 || fail "no X server of its own"
+    server=$(cat "$work/pid")
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    data "$work/d" food.bmp
+    for scale in 1 2; do
+      echo "Xft.dpi: $((96 * scale))" | xrdb -load -
+      start "$work/d"
+      id=$(window "Exception caught") || exit 1
+      read -r w h < <(xwininfo -id "$id" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+      shot "$id" "$work/box$scale.png" || fail "no screenshot"
+      # The text's ink, in the upper part where the text line is and the
+      # button is not: the height of its dark pixels' bounding box.
+      ink[$scale]=$(convert "$work/box$scale.png" -crop "${w}x$((h * 2 / 5))+0+0" -colorspace gray -threshold 50% \
+        -negate -format '%@' info: | sed -E 's/^[0-9]+x([0-9]+).*/\1/')
+      echo "at $((scale * 100)) %: a box of ${w} x ${h}, text ink ${ink[$scale]} pixels tall"
+      if [ "$scale" = 1 ]; then
+        [ "${w}x$h" = 260x87 ] || fail "at 100 % the box is ${w}x$h, not 260x87"
+        press "$id" Return
+      else
+        [ "$h" -ge 174 ] && [ "$w" -ge 520 ] || fail "at 200 % the box is ${w}x$h, not twice 260x87"
+        [ $((ink[2] * 10)) -ge $((ink[1] * 17)) ] && [ $((ink[2] * 10)) -le $((ink[1] * 25)) ] ||
+          fail "at 200 % the text is ${ink[2]} pixels tall, not about twice ${ink[1]}"
+        xdotool mousemove --window "$id" $((w / 2)) $((h - 2 * (16 + 13))) click 1
+      fi
+      finish 1
+    done
     ;;
   corrupt-font)
     data "$work/d" verdana.ttf
