@@ -128,8 +128,10 @@ dpi() {
 
 case "${1:?case}" in
   play)
-    # The window, the steering, Pause, F1 and Escape, as a player meets them.
+    # The window, the steering, Pause, F1 and Escape, as a player meets them;
+    # the game's folder is as it was afterwards.
     data
+    ls -la --time-style=+%s "$work/game" >"$work/files-before"
     start "$work/game"
     id=$(window Morvex) || exit 1
     [ "$(size "$id")" = 384x384 ] || fail "the window is $(size "$id")"
@@ -151,6 +153,8 @@ case "${1:?case}" in
     moves "$id" || fail "the snake does not move after the help is hidden"
     press "$id" Escape
     finish 0
+    ls -la --time-style=+%s "$work/game" >"$work/files-after"
+    diff "$work/files-before" "$work/files-after" || fail "the game changed its folder"
     ;;
   close)
     # Alt+F4, as Windows closes a window from its keyboard: status 0.
