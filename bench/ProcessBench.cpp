@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/Pace.h"
 #include "bench/Stats.h"
 #include "game/Game.h"
 
@@ -192,29 +193,11 @@ void startUp(const char* self) {
 
 void pace(const char* self) {
   const double bareCpu = spawnProbe(self, "idle-bare")["cpu_percent"];
-  CGame game;
-  game.start();
-  long passes = 0;
-  long steps = 0;
-  const double start = nowMs();
   const double cpu0 = cpuMs();
-  while (nowMs() - start < PACE_SECONDS * 1000) {
-    if (game.boardState().isDead()) {
-      CSnakeBoard again = game.boardState();
-      again.reset();
-      game.setBoardState(again);
-    }
-    // The same pass and sleep as the game's own loop.
-    steps += game.boardState().isActive() ? 1 : 0;
-    game.pass();
-    SDL_Delay(FRAME_DELAY_MS);
-    ++passes;
-  }
-  const double seconds = (nowMs() - start) / 1000;
-  const double gameCpu = 100 * (cpuMs() - cpu0) / (seconds * 1000);
-  std::printf("Pace over %.1f s: %.2f steps per second (ideal 10), %.2f passes per second, %.1f%% of ideal\n", seconds,
-              static_cast<double>(steps) / seconds, static_cast<double>(passes) / seconds,
-              10 * static_cast<double>(steps) / seconds);
+  const CPace measured = CPace::measure(PACE_SECONDS);
+  const double gameCpu = 100 * (cpuMs() - cpu0) / (measured.seconds * 1000);
+  std::printf("Pace over %.1f s: %.2f steps per second (ideal 10), %.2f passes per second, %.1f%% of ideal\n",
+              measured.seconds, measured.stepsPerSecond(), measured.passesPerSecond(), 10 * measured.stepsPerSecond());
   std::printf("CPU at that pace: game loop %.2f%% of one core, bare window (clear, flip, sleep) %.2f%%\n", gameCpu,
               bareCpu);
 }
