@@ -131,7 +131,7 @@ case "${1:?case}" in
     # The window, the steering, Pause, F1 and Escape, as a player meets them;
     # the game's folder is as it was afterwards.
     data
-    ls -la --time-style=+%s "$work/game" >"$work/files-before"
+    ls -lA --time-style=+%s "$work/game" >"$work/files-before"
     start "$work/game"
     id=$(window Morvex) || exit 1
     [ "$(size "$id")" = 384x384 ] || fail "the window is $(size "$id")"
@@ -153,7 +153,7 @@ case "${1:?case}" in
     moves "$id" || fail "the snake does not move after the help is hidden"
     press "$id" Escape
     finish 0
-    ls -la --time-style=+%s "$work/game" >"$work/files-after"
+    ls -lA --time-style=+%s "$work/game" >"$work/files-after"
     diff "$work/files-before" "$work/files-after" || fail "the game changed its folder"
     ;;
   close)
