@@ -40,7 +40,10 @@ if(WIN32)
   # ASLR and DEP are the linker's defaults there.
   # The stack protector's guard comes from libssp there, which only the
   # option at link time brings in.
-  target_link_options(morvex_flags INTERFACE -static -fstack-protector-strong -Wl,--no-insert-timestamp)
+  # A release carries no symbol table: stripped by the linker, since strip
+  # itself would stamp the time into the program again.
+  target_link_options(morvex_flags INTERFACE -static -fstack-protector-strong -Wl,--no-insert-timestamp
+                      $<$<CONFIG:Release>:-s>)
 else()
   target_link_options(morvex_flags INTERFACE -Wl,-z,relro -Wl,-z,now)
 endif()

@@ -81,6 +81,10 @@ function(morvex_build name)
   file(REMOVE_RECURSE ${_build})
   # No build path in what is shipped, and no link time in the PE headers, so
   # the packages come out the same wherever and whenever they are built.
+  # Dates the build writes into the library (__DATE__, __TIME__) are its
+  # commit's, which git archive gave every file it packed.
+  file(TIMESTAMP ${_src}/CMakeLists.txt _epoch "%s" UTC)
+  set(ENV{SOURCE_DATE_EPOCH} ${_epoch})
   execute_process(
     COMMAND ${CMAKE_COMMAND} -S ${_src} -B ${_build} -G ${CMAKE_GENERATOR}
       -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DCMAKE_BUILD_TYPE=Release
@@ -101,6 +105,7 @@ function(morvex_build name)
   if(NOT _result EQUAL 0)
     message(FATAL_ERROR "Building ${name} failed")
   endif()
+  unset(ENV{SOURCE_DATE_EPOCH})
   file(MAKE_DIRECTORY ${MORVEX_THIRD_PARTY_PREFIX}/stamps)
   file(TOUCH ${_stamp})
 endfunction()
