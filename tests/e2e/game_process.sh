@@ -275,26 +275,21 @@ case "${1:?case}" in
       press "$id" Escape
       finish 0
     }
-    # Under emulation (s390x) the 768-pixel window's screenshots did not hold
-    # still between passes, for a reason not yet found; there only the sizes
-    # are checked here, and WindowScaleTest compares every pixel in-process.
-    shots=
-    [ "$factor" -eq 1 ] && shots=yes
+    # The window comes up black, before the game has drawn anything; under
+    # emulation its first frame can come seconds later (at 768 pixels on
+    # s390x, more than 8 s after the window). A picture is judged only once it
+    # has moved, so that first change is never taken for play.
     at_dpi "" 384
-    at_dpi 96 384 ${shots:+"$work/ordinary.png"}
+    at_dpi 96 384 "$work/ordinary.png"
     at_dpi 144 384
-    at_dpi 192 768 ${shots:+"$work/doubled.png"}
-    if [ -n "$shots" ]; then
-      # Each game pixel is a sharp 2 x 2 square, and every second pixel is the
-      # ordinary picture.
-      convert "$work/doubled.png" -sample 50% "$work/half.png"
-      convert "$work/half.png" -sample 200% "$work/squares.png"
-      [ "$(differing "$work/doubled.png" "$work/squares.png")" = 0 ] || fail "the doubled picture is not sharp squares"
-      [ "$(differing "$work/ordinary.png" "$work/half.png")" = 0 ] ||
-        fail "the doubled picture halved differs from the ordinary one in $(differing "$work/ordinary.png" "$work/half.png") pixels"
-    else
-      echo "time factor $factor: the screenshots are not compared"
-    fi
+    at_dpi 192 768 "$work/doubled.png"
+    # Each game pixel is a sharp 2 x 2 square, and every second pixel is the
+    # ordinary picture.
+    convert "$work/doubled.png" -sample 50% "$work/half.png"
+    convert "$work/half.png" -sample 200% "$work/squares.png"
+    [ "$(differing "$work/doubled.png" "$work/squares.png")" = 0 ] || fail "the doubled picture is not sharp squares"
+    [ "$(differing "$work/ordinary.png" "$work/half.png")" = 0 ] ||
+      fail "the doubled picture halved differs from the ordinary one in $(differing "$work/ordinary.png" "$work/half.png") pixels"
     # 300 % does not fit a 1024 x 768 screen, 200 % does; nor does 200 % fit 640 x 480.
     at_dpi 288 768
     "$(dirname "$0")/../../scripts/start-xvfb" "$work" 640x480x24 || fail "no X server of its own"
