@@ -61,6 +61,9 @@ function(morvex_unpack name)
     file(GLOB _top LIST_DIRECTORIES true ${_into}.tmp/*)
     file(RENAME ${_top} ${_into})
     file(REMOVE_RECURSE ${_into}.tmp)
+    # The revision, where a release tarball keeps it: without it SDL asks git,
+    # which answers with the commit of the checkout around the build tree.
+    file(WRITE ${_into}/REVISION.txt "${_commit}\n")
     file(TOUCH ${_into}/.unpacked-${_commit})
   endif()
   set(${name}_SOURCE_DIR ${_into} PARENT_SCOPE)

@@ -19,6 +19,8 @@ else()
 endif()
 
 file(COPY ${_stage}/ DESTINATION ${_work}/${_name})
+# zip adds to an archive that is there already; each package is made anew.
+file(REMOVE ${CPACK_PACKAGE_DIRECTORY}/${_name}.zip ${CPACK_PACKAGE_DIRECTORY}/${_name}-setup.exe)
 execute_process(
   COMMAND sh -c "find '${_name}' -type d -exec chmod 755 {} + && find '${_name}' -type f -exec chmod 644 {} + &&
                  find '${_name}' -exec touch -h -d @${_epoch} {} + &&
