@@ -22,10 +22,8 @@ if [ "${1:-}" = --list ]; then
 fi
 
 : "${MORVEX:?}" "${DATA:?}" "${XCLOSE:?}"
-# An emulated machine runs everything several times slower: scripts/test-arch
-# sets this whole-number factor, and every bound below is widened by it, the
-# promised ones (the game ends within 1 s of losing its display) included.
-factor=${MORVEX_TIME_FACTOR:-1}
+# Waiting, keys and screenshots, with every bound widened on a slow machine.
+source "$(dirname "$0")/process.sh"
 work=$(mktemp -d)
 pid=
 compositor=
@@ -44,23 +42,6 @@ trap cleanup EXIT
 # state PID: the process's state letter (Z for a zombie), from /proc, since a
 # minimal system may have no ps.
 state() { sed -E 's/^[0-9]+ \(.*\) (.).*/\1/' "/proc/$1/stat" 2>/dev/null; }
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# poll SECONDS COMMAND...: true as soon as COMMAND succeeds.
-poll() {
-  local limit=$(($1 * factor))
-  shift
-  local end=$((SECONDS + limit))
-  while [ $SECONDS -lt $end ]; do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
 
 # start DIR [ARGS...]: starts the game in DIR in the background, with the
 # library in PRELOAD, if set, preloaded into it alone.
@@ -118,45 +99,6 @@ lost_display() {
   # the ones that begin with its name.
   grep -q "^Morvex: lost the" "$work/stderr" || fail "standard error: $(cat "$work/stderr")"
   [ "$(grep -c '^Morvex' "$work/stderr")" -eq 1 ] || fail "more than one line of the game's: $(cat "$work/stderr")"
-}
-
-press() {
-  xdotool windowfocus --sync "$1" || fail "cannot focus window $1"
-  shift
-  xdotool key --delay 40 "$@"
-}
-
-shot() { import -window "$1" "$2" 2>/dev/null; }
-
-differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
-
-# The picture changes within a few seconds.
-moves() {
-  local id=$1 n=0
-  shot "$id" "$work/a.png" || return 1
-  changed() {
-    n=$((n + 1))
-    shot "$id" "$work/b.png" && [ "$(differing "$work/a.png" "$work/b.png")" != 0 ]
-  }
-  poll 10 changed
-}
-
-# The picture comes to rest and then stays the same for a second. Under
-# emulation one pass (a step and a frame) can take longer than 0.3 s, so two
-# equal pictures that far apart would prove nothing: the gaps widen with the
-# time factor like every other bound.
-still() {
-  local id=$1 gap
-  gap=$(awk -v f="$factor" 'BEGIN { print 0.3 * f }')
-  settled() {
-    shot "$id" "$work/a.png" && sleep "$gap" && shot "$id" "$work/b.png" &&
-      [ "$(differing "$work/a.png" "$work/b.png")" = 0 ]
-  }
-  poll 10 settled || return 1
-  for _ in 1 2 3; do
-    sleep "$gap"
-    shot "$id" "$work/b.png" && [ "$(differing "$work/a.png" "$work/b.png")" = 0 ] || return 1
-  done
 }
 
 # data DIR [WITHOUT]: a copy of the data files, leaving one out.

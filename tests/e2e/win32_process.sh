@@ -14,7 +14,8 @@ fi
 
 : "${MORVEX:?}" "${DATA:?}"
 here=$(cd "$(dirname "$0")" && pwd)
-factor=${MORVEX_TIME_FACTOR:-1}
+# Waiting, keys and screenshots, with every bound widened on a slow machine.
+source "$here/process.sh"
 export WINEPREFIX=${MORVEX_WINE_PROCESS_PREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/morvex/wine-win64-process}
 export MORVEX_WINE_OWN_DISPLAY=1
 # Wine says what a message box shows on its msgbox channel; nothing else.
@@ -27,22 +28,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# poll SECONDS COMMAND...: true as soon as COMMAND succeeds.
-poll() {
-  local end=$((SECONDS + $1 * factor))
-  shift
-  while [ $SECONDS -lt $end ]; do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
 
 # start DIR: starts the game in DIR, as Explorer would, in the background.
 start() {
@@ -70,32 +55,6 @@ finish() {
   local status=$?
   pid=
   [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
-}
-
-press() {
-  xdotool windowfocus --sync "$1" || fail "cannot focus window $1"
-  shift
-  xdotool key --delay 40 "$@"
-}
-
-size() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
-shot() { import -window "$1" "$2" 2>/dev/null; }
-differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
-pixel() { convert "$1" -format "%[pixel:p{$2}]" info:; }
-
-# The picture changes within a few seconds, or it stays the same for one.
-moves() {
-  shot "$1" "$work/a.png" || return 1
-  changed() { shot "$1" "$work/b.png" && [ "$(differing "$work/a.png" "$work/b.png")" != 0 ]; }
-  poll 10 changed "$1"
-}
-still() {
-  local gap
-  gap=$(awk -v f="$factor" 'BEGIN { print 0.3 * f }')
-  settled() {
-    shot "$1" "$work/a.png" && sleep "$gap" && shot "$1" "$work/b.png" && [ "$(differing "$work/a.png" "$work/b.png")" = 0 ]
-  }
-  poll 10 settled "$1" && sleep 1 && shot "$1" "$work/b.png" && [ "$(differing "$work/a.png" "$work/b.png")" = 0 ]
 }
 
 # data [WITHOUT]: a copy of the game, its DLLs and data files in $work/game.
