@@ -10,6 +10,14 @@ CDataFile::~CDataFile() {
   }
 }
 
+void CDataFile::adopt(std::FILE* file, const std::string& cannotOpen) {
+  stream = SDL_RWFromFP(file, 1);
+  if (stream == nullptr) {
+    std::fclose(file);
+    reason = cannotOpen + ": " + SDL_GetError();
+  }
+}
+
 SDL_RWops* CDataFile::release() {
   SDL_RWops* taken = stream;
   stream = nullptr;

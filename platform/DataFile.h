@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 struct SDL_RWops;
@@ -21,6 +22,10 @@ public:
   SDL_RWops* release();
 
 private:
+  // Hands a file each system has opened and judged to SDL, which closes it;
+  // a failure closes it here and says why, after cannotOpen.
+  void adopt(std::FILE* file, const std::string& cannotOpen);
+
   SDL_RWops* stream = nullptr;
   std::string reason;
 };

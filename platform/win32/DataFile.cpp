@@ -1,6 +1,5 @@
 #include "platform/DataFile.h"
 
-#include <SDL.h>
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -60,9 +59,5 @@ CDataFile::CDataFile(const std::string& path) {
     reason = cannotOpen;
     return;
   }
-  stream = SDL_RWFromFP(file, 1);
-  if (stream == nullptr) {
-    std::fclose(file);
-    reason = cannotOpen + ": " + SDL_GetError();
-  }
+  adopt(file, cannotOpen);
 }
