@@ -6,7 +6,7 @@
 # its session with the case, since the session lives on the case's display.
 set -uo pipefail
 
-CASES=(play close missing-food corrupt-font hidpi)
+CASES=(play close ctrl-c missing-food corrupt-font hidpi)
 if [ "${1:-}" = --list ]; then
   echo "${CASES[*]}"
   exit 0
@@ -122,6 +122,28 @@ case "${1:?case}" in
     id=$(window Morvex) || exit 1
     press "$id" alt+F4
     finish 0
+    ;;
+  ctrl-c)
+    # Started from a console, Ctrl+C there ends the game as SIGINT does on
+    # Linux: with status 0 once it plays. Wine keeps the window 2 s before it
+    # withdraws it without a window manager, so the bound is 5 s, not 1. Wine
+    # ends a thread on Ctrl+Break and has no console to close here: those two
+    # are not tried.
+    [ -n "${CONSOLECTRL:-}" ] || fail "CONSOLECTRL is not set"
+    data
+    cp "$CONSOLECTRL" "$work/game/"
+    mkfifo "$work/events"
+    (cd "$work/game" && exec "$here/../../scripts/with-wine" ./consolectrl.exe "./$(basename "$MORVEX")") \
+      <"$work/events" >"$work/output" 2>&1 &
+    pid=$!
+    exec 3>"$work/events"
+    id=$(window Morvex) || exit 1
+    moves "$id" || fail "the snake does not move"
+    echo c >&3
+    exec 3>&-
+    poll 5 eval '! kill -0 '"$pid"' 2>/dev/null' || fail "the game still runs 5 s x $factor after Ctrl+C"
+    finish 0
+    ! grep -F consolectrl: "$work/output" || fail "Ctrl+C was not sent"
     ;;
   missing-food)
     data food.bmp
