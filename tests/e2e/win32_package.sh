@@ -8,7 +8,8 @@
 set -uo pipefail
 folder=$(cd "${1:?folder}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-factor=${MORVEX_TIME_FACTOR:-1}
+# Waiting and failing as the process cases do.
+source "$here/process.sh"
 work=$(mktemp -d)
 export MORVEX_WINE_OWN_DISPLAY=1
 cleanup() {
@@ -16,20 +17,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 wine() { "$here/../../scripts/with-wine" "$@"; }
-poll() {
-  local end=$((SECONDS + $1 * factor))
-  shift
-  while [ $SECONDS -lt $end ]; do
-    "$@" && return 0
-    sleep 0.2
-  done
-  return 1
-}
 
 # plays COMMAND...: COMMAND starts the game; its window comes up, Escape (to
 # the window, clicked first, as a player would) ends it, and the command's
