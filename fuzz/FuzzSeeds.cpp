@@ -1,6 +1,7 @@
 // Writes the fuzzers' first inputs, all made here: fuzz_seeds FOLDER writes
 // FOLDER/bitmap/ (the game's two cells at every depth the loader reads, and
-// odd sizes) and FOLDER/font/ (a minimal TrueType font).
+// odd sizes, and one cut short) and FOLDER/font/ (a minimal TrueType font).
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -28,6 +29,10 @@ int main(int argc, char** argv) {
         CBmpWriter::write(path, CBmpWriter::encode(w, h, bits, checker));
       }
     }
+    // Cut short in its header, as a fuzz run once found: a 12-byte OS/2
+    // header claiming 65535 x 65535, for which SDL 2 asked for gigabytes.
+    CBmpWriter::write(folder + "/bitmap/cut-in-header.bmp",
+                      {'B', 'M', 26, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 1, 0, 24});
     CBmpWriter::write(folder + "/font/square.ttf", CTrueTypeSeed::font());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "fuzz_seeds: %s\n", e.what());

@@ -26,10 +26,15 @@ std::int64_t little(const unsigned char* p, int bytes, bool isSigned) {
 
 std::string bitmapRefusal(SDL_RWops* stream, const std::string& name) {
   unsigned char header[26] = {};
-  const int got = SDL_RWread(stream, header, sizeof header, 1);
+  const int got = SDL_RWread(stream, header, 1, sizeof header);
   SDL_RWseek(stream, 0, RW_SEEK_SET);
-  if (got != 1 || header[0] != 'B' || header[1] != 'M') {
+  if (got < 2 || header[0] != 'B' || header[1] != 'M') {
     return "";
+  }
+  // A bitmap cut short in its header is no picture at all, and SDL 2's loader
+  // reads the missing bytes as zeros and sides as 65535, then asks for 4 GB.
+  if (got < static_cast<int>(sizeof header)) {
+    return "Refusing " + name + ": it ends inside its header, after " + std::to_string(got) + " bytes";
   }
   const unsigned char* info = header + INFO_HEADER;
   std::int64_t width = 0;
