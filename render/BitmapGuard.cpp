@@ -31,8 +31,9 @@ std::string bitmapRefusal(SDL_RWops* stream, const std::string& name) {
   if (got < 2 || header[0] != 'B' || header[1] != 'M') {
     return "";
   }
-  // A bitmap cut short in its header is no picture at all, and SDL 2's loader
-  // reads the missing bytes as zeros and sides as 65535, then asks for 4 GB.
+  // A bitmap cut short in its header is no picture, and its sides cannot be
+  // checked: SDL 2's loader takes the missing bytes for zeros and goes on, and
+  // for 25 bytes whose header claimed 65535 x 65535 it asked for 4 GB.
   if (got < static_cast<int>(sizeof header)) {
     return "Refusing " + name + ": it ends inside its header, after " + std::to_string(got) + " bytes";
   }
