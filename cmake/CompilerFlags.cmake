@@ -29,12 +29,25 @@ endif()
 # Hardening as Debian builds its packages: stack protection, fortified libc
 # calls (these need optimisation, so not in Debug builds) and a read-only
 # relocation table bound at start-up. A build whose flags already choose a
-# fortification level (Debian's own, say) keeps it.
-target_compile_options(morvex_flags INTERFACE -fstack-protector-strong)
+# fortification level (Debian's own, say) keeps it. WebAssembly keeps return
+# addresses off the memory a program can write, and emscripten's C library
+# has no stack guard to check.
+if(NOT EMSCRIPTEN)
+  target_compile_options(morvex_flags INTERFACE -fstack-protector-strong)
+endif()
 if(NOT CMAKE_CXX_FLAGS MATCHES "_FORTIFY_SOURCE")
   target_compile_options(morvex_flags INTERFACE $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
 endif()
-if(WIN32)
+if(EMSCRIPTEN)
+  # The browser: errors travel as exceptions to the entry, which emscripten
+  # only catches when asked at both compile and link time. The game's one
+  # blocking loop sleeps 100 ms a pass; Asyncify lets the page run meanwhile.
+  # OpenGL 1.1 comes from emscripten's emulation over WebGL 2, which the
+  # texture upload's row length needs. The page is told the exit status.
+  target_compile_options(morvex_flags INTERFACE -fexceptions)
+  target_link_options(morvex_flags INTERFACE -fexceptions -sASYNCIFY -sLEGACY_GL_EMULATION -sMAX_WEBGL_VERSION=2
+                      -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1)
+elseif(WIN32)
   # Windows: the C++ and threads runtimes linked in, so the game ships with
   # no DLL but SDL's; no link time in the headers, so a build is reproducible.
   # ASLR and DEP are the linker's defaults there.

@@ -4,6 +4,11 @@ if(WIN32)
   include(${PROJECT_SOURCE_DIR}/packaging/win32/Install.cmake)
   return()
 endif()
+# In the browser, one folder for a web host: packaging/web/Install.cmake.
+if(EMSCRIPTEN)
+  include(${PROJECT_SOURCE_DIR}/packaging/web/Install.cmake)
+  return()
+endif()
 
 # Install layout as Debian's games use it: the launcher in games/, the program
 # in lib/games/morvex, its data in share/games/morvex. "cmake --install

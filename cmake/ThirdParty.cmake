@@ -1,5 +1,5 @@
-# The libraries of the Windows build, from their upstream sources: Debian has
-# no mingw-w64 builds of them. Each is pinned to one upstream commit, here and
+# The libraries of the Windows and the browser builds, from their upstream
+# sources: Debian has no mingw-w64 or wasm builds of them. Each is pinned to one upstream commit, here and
 # nowhere else, and the tarball's own commit id (git archive writes it) must
 # match the pin. Each is built once per build tree, into third-party/prefix,
 # when the tree is first configured; later builds of the game only link it.
@@ -18,7 +18,7 @@ set(MORVEX_THIRD_PARTY
 cmake_path(ABSOLUTE_PATH CMAKE_SOURCE_DIR OUTPUT_VARIABLE _default_dir)
 cmake_path(GET _default_dir PARENT_PATH _default_dir)
 set(MORVEX_THIRD_PARTY_DIR ${_default_dir}/shared/third-party CACHE PATH
-    "Folder holding the upstream tarballs of the Windows build's libraries")
+    "Folder holding the upstream tarballs of the Windows and browser builds' libraries")
 option(MORVEX_THIRD_PARTY_DOWNLOAD "Fetch a missing library tarball from upstream at its pinned commit" OFF)
 
 set(_tp ${CMAKE_BINARY_DIR}/third-party)
@@ -78,7 +78,7 @@ function(morvex_build name)
   if(EXISTS ${_stamp})
     return()
   endif()
-  message(STATUS "Building ${name} for Windows (once per build tree)")
+  message(STATUS "Building ${name} for ${CMAKE_SYSTEM_NAME} (once per build tree)")
   set(_src ${${name}_SOURCE_DIR})
   set(_build ${_tp}/build/${name})
   file(REMOVE_RECURSE ${_build})
@@ -92,8 +92,8 @@ function(morvex_build name)
     COMMAND ${CMAKE_COMMAND} -S ${_src} -B ${_build} -G ${CMAKE_GENERATOR}
       -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DCMAKE_BUILD_TYPE=Release
       -DCMAKE_INSTALL_PREFIX=${MORVEX_THIRD_PARTY_PREFIX}
-      "-DCMAKE_C_FLAGS=-ffile-prefix-map=${_src}=${name} -ffile-prefix-map=${_build}=${name}"
-      "-DCMAKE_SHARED_LINKER_FLAGS=-static-libgcc -Wl,--no-insert-timestamp -s"
+      "-DCMAKE_C_FLAGS=-ffile-prefix-map=${_src}=${name} -ffile-prefix-map=${_build}=${name} ${MORVEX_THIRD_PARTY_C_FLAGS}"
+      ${MORVEX_THIRD_PARTY_LINKER_FLAGS}
       ${ARGN}
     RESULT_VARIABLE _result OUTPUT_QUIET)
   if(NOT _result EQUAL 0)
@@ -113,21 +113,28 @@ function(morvex_build name)
   file(TOUCH ${_stamp})
 endfunction()
 
-# SDL 2 with only what an OpenGL window with keys and sound needs.
-morvex_build(SDL2 -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON -DSDL_JOYSTICK=OFF
-  -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF -DSDL_VULKAN=OFF -DSDL_OPENGLES=OFF -DSDL_RENDER_D3D=OFF)
-# SDL 1.2's interface over SDL 2, which it loads as SDL2.dll at run time.
-morvex_build(sdl12-compat -DSDL12TESTS=OFF -DSDL12DEVEL=ON -DSDL2_DIR=${MORVEX_THIRD_PARTY_PREFIX}/lib/cmake/SDL2)
+set(_prefix ${MORVEX_THIRD_PARTY_PREFIX})
+if(WIN32)
+  set(MORVEX_THIRD_PARTY_LINKER_FLAGS "-DCMAKE_SHARED_LINKER_FLAGS=-static-libgcc -Wl,--no-insert-timestamp -s")
+  # SDL 2 with only what an OpenGL window with keys and sound needs.
+  morvex_build(SDL2 -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON -DSDL_JOYSTICK=OFF
+    -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF -DSDL_VULKAN=OFF -DSDL_OPENGLES=OFF -DSDL_RENDER_D3D=OFF)
+  # SDL 1.2's interface over SDL 2, which it loads as SDL2.dll at run time.
+  morvex_build(sdl12-compat -DSDL12TESTS=OFF -DSDL12DEVEL=ON -DSDL2_DIR=${MORVEX_THIRD_PARTY_PREFIX}/lib/cmake/SDL2)
+  add_library(morvex_sdl SHARED IMPORTED GLOBAL)
+  set_target_properties(morvex_sdl PROPERTIES
+    IMPORTED_LOCATION ${_prefix}/bin/SDL.dll
+    IMPORTED_IMPLIB ${_prefix}/lib/libSDL.dll.a
+    INTERFACE_INCLUDE_DIRECTORIES ${_prefix}/include/SDL)
+elseif(EMSCRIPTEN)
+  # SDL 2's own browser backend under sdl12-compat, as on Windows
+  # (cmake/emscripten/SDL2Symbols.cmake says how they meet without dlopen).
+  include(${CMAKE_CURRENT_LIST_DIR}/emscripten/SDL2Symbols.cmake)
+endif()
+
 morvex_build(freetype -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_PNG=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_BROTLI=ON
   -DFT_DISABLE_ZLIB=ON -DBUILD_SHARED_LIBS=OFF)
 morvex_unpack(SDL_ttf)
-
-set(_prefix ${MORVEX_THIRD_PARTY_PREFIX})
-add_library(morvex_sdl SHARED IMPORTED GLOBAL)
-set_target_properties(morvex_sdl PROPERTIES
-  IMPORTED_LOCATION ${_prefix}/bin/SDL.dll
-  IMPORTED_IMPLIB ${_prefix}/lib/libSDL.dll.a
-  INTERFACE_INCLUDE_DIRECTORIES ${_prefix}/include/SDL)
 add_library(morvex_freetype STATIC IMPORTED GLOBAL)
 set_target_properties(morvex_freetype PROPERTIES
   IMPORTED_LOCATION ${_prefix}/lib/libfreetype.a
@@ -139,10 +146,13 @@ target_include_directories(morvex_sdl_ttf SYSTEM PUBLIC ${SDL_ttf_SOURCE_DIR})
 target_link_libraries(morvex_sdl_ttf PUBLIC morvex_sdl PRIVATE morvex_freetype)
 set_target_properties(morvex_sdl_ttf PROPERTIES COMPILE_WARNING_AS_ERROR OFF)
 target_compile_options(morvex_sdl_ttf PRIVATE -w -ffile-prefix-map=${SDL_ttf_SOURCE_DIR}=SDL_ttf)
-# The DLLs the game ships with, beside it.
-set(MORVEX_RUNTIME_DLLS ${_prefix}/bin/SDL.dll ${_prefix}/bin/SDL2.dll)
-# Windows looks for a program's DLLs beside it first: the game, its tests and
-# benchmarks find them there in the build tree too.
-foreach(_dir ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/tests ${CMAKE_BINARY_DIR}/bench)
-  file(COPY ${MORVEX_RUNTIME_DLLS} DESTINATION ${_dir})
-endforeach()
+
+if(WIN32)
+  # The DLLs the game ships with, beside it.
+  set(MORVEX_RUNTIME_DLLS ${_prefix}/bin/SDL.dll ${_prefix}/bin/SDL2.dll)
+  # Windows looks for a program's DLLs beside it first: the game, its tests and
+  # benchmarks find them there in the build tree too.
+  foreach(_dir ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/tests ${CMAKE_BINARY_DIR}/bench)
+    file(COPY ${MORVEX_RUNTIME_DLLS} DESTINATION ${_dir})
+  endforeach()
+endif()

@@ -32,5 +32,7 @@ public:
 
 private:
   std::string caught;
-  CDisplayErrorTrap* outer;
+  // The trap armed before this one, which comes back when this one goes;
+  // only a system whose errors arrive later keeps a chain of them.
+  [[maybe_unused]] CDisplayErrorTrap* outer;
 };

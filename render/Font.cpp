@@ -148,9 +148,18 @@ CFont::Atlas CFont::makeGlyphs(const std::vector<const SDL_Surface*>& rendered) 
     return made;
   }
 
+  // White texels carrying the coverage as alpha: drawn in GL_REPLACE they give
+  // exactly what an alpha-only texture under a white colour gives, and they
+  // draw the same through WebGL's emulation of OpenGL 1.1, which makes an
+  // alpha-only texture black. Rows are 2 * width bytes, a multiple of four.
+  std::vector<std::uint8_t> texels(alpha.size() * 2, 255);
+  for (std::size_t i = 0; i < alpha.size(); ++i) {
+    texels[2 * i + 1] = alpha[i];
+  }
   glGenTextures(1, &made.texture);
   glBindTexture(GL_TEXTURE_2D, made.texture);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA8, width, height, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, width, height, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE,
+               texels.data());
   // Nearest texel: at one texel a game pixel it is what a linear filter gives,
   // and on a scaled window it keeps each texel a sharp square.
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -222,7 +231,7 @@ void CFont::draw(int x, int y, const std::string& text) const {
   glTranslated(x, y, 0);
   glEnable(GL_TEXTURE_2D);
   glEnable(GL_BLEND);
-  glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
   // Left in force afterwards: the help box relies on it (docs/compatibility.md,
   // "The blend function left in force by the text").
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

@@ -32,7 +32,8 @@ CTexture::CTexture(CWindow* target, const std::string& name) : window(target) {
   glBindTexture(GL_TEXTURE_2D, texture);
   // The buffer's rows lie back to back.
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-  glTexImage2D(GL_TEXTURE_2D, 0, 4, pw, ph, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+  // GL_RGBA rather than OpenGL 1.0's "4 components", which WebGL refuses.
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pw, ph, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
   // Nearest texel: at one texel a game pixel it is what a linear filter gives,
   // and on a scaled window it keeps each texel a sharp square.
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -67,7 +68,7 @@ void CTexture::switchOn() const {
   glEnable(GL_TEXTURE_2D);
   glEnable(GL_BLEND);
   glBindTexture(GL_TEXTURE_2D, texture);
-  glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
 }
 
 void CTexture::quad(int x, int y) const {

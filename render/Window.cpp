@@ -64,7 +64,9 @@ CWindow::CWindow(int gameWidth, int gameHeight, const std::string& caption, cons
   glLoadIdentity();
   glDisable(GL_DEPTH_TEST);
   glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-  glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+  // The mode is a name, so it is set as an integer: emulations of OpenGL 1.1
+  // over WebGL take it no other way.
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
 }
 
 // SDL keeps the display surface for itself; the window closes when SDL shuts down.

@@ -4,31 +4,10 @@
 set(_stage ${CPACK_TEMPORARY_DIRECTORY})
 set(_name ${CPACK_PACKAGE_FILE_NAME})
 set(_work ${CPACK_TOPLEVEL_DIRECTORY}/morvex-win64)
-file(REMOVE_RECURSE ${_work})
-file(MAKE_DIRECTORY ${_work})
 
-# Every file is dated by the commit (or SOURCE_DATE_EPOCH), in UTC.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(_epoch $ENV{SOURCE_DATE_EPOCH})
-else()
-  execute_process(COMMAND git -C ${CPACK_MORVEX_SOURCE_DIR} log -1 --format=%ct
-                  OUTPUT_VARIABLE _epoch OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE _result)
-  if(NOT _result EQUAL 0)
-    set(_epoch 0)
-  endif()
-endif()
-
-file(COPY ${_stage}/ DESTINATION ${_work}/${_name})
-# zip adds to an archive that is there already; each package is made anew.
-file(REMOVE ${CPACK_PACKAGE_DIRECTORY}/${_name}.zip ${CPACK_PACKAGE_DIRECTORY}/${_name}-setup.exe)
-execute_process(
-  COMMAND sh -c "find '${_name}' -type d -exec chmod 755 {} + && find '${_name}' -type f -exec chmod 644 {} + &&
-                 find '${_name}' -exec touch -h -d @${_epoch} {} + &&
-                 find '${_name}' -type f | LC_ALL=C sort | TZ=UTC zip -q -X -D -@ '${CPACK_PACKAGE_DIRECTORY}/${_name}.zip'"
-  WORKING_DIRECTORY ${_work} RESULT_VARIABLE _result)
-if(NOT _result EQUAL 0)
-  message(FATAL_ERROR "zip failed")
-endif()
+include(${CPACK_MORVEX_SOURCE_DIR}/packaging/Zip.cmake)
+morvex_zip(${_stage} ${_work} ${_name})
+file(REMOVE ${CPACK_PACKAGE_DIRECTORY}/${_name}-setup.exe)
 
 # What the uninstaller takes away again: the files installed, nothing else.
 file(GLOB_RECURSE _installed RELATIVE ${_stage} ${_stage}/*)
