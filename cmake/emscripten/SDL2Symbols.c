@@ -17,6 +17,16 @@ static SDL_Thread *noThread(void) {
 #define SDL2x_CreateThread noThread
 #define SDL2x_CreateThreadWithStackSize noThread
 
+/* WebGL 2 rather than SDL 2's default of WebGL 1 (OpenGL ES 2.0): emscripten's
+   OpenGL 1.1 emulation needs it for the pixel store's row length, and for
+   reading the picture back. SDL 1.2 has no attribute for a context's version,
+   so the one context sdl12-compat makes is asked for version 3 here. */
+static SDL_GLContext createContext(SDL_Window *window) {
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
+  return SDL_GL_CreateContext(window);
+}
+
 struct symbol {
   const char *name;
   void *function;
@@ -26,6 +36,11 @@ static const struct symbol SYMBOLS[] = {
 /* Every function sdl12-compat asks for, by the list it asks from. */
 #define SDL20_SYM(rc, fn, params, args, ret) {"SDL_" #fn, (void *)SDL2x_##fn},
 #include "SDL20_syms.h"
+};
+
+/* Looked up before the list: names whose function here is one of ours. */
+static const struct symbol OURS[] = {
+    {"SDL_GL_CreateContext", (void *)createContext},
 };
 
 static int library; /* the one "library": its address is the handle */
@@ -38,6 +53,11 @@ void *morvex_sdl2_open(const char *name, int flags) {
 
 void *morvex_sdl2_symbol(void *handle, const char *name) {
   (void)handle;
+  for (size_t i = 0; i < sizeof OURS / sizeof OURS[0]; ++i) {
+    if (strcmp(OURS[i].name, name) == 0) {
+      return OURS[i].function;
+    }
+  }
   for (size_t i = 0; i < sizeof SYMBOLS / sizeof SYMBOLS[0]; ++i) {
     if (strcmp(SYMBOLS[i].name, name) == 0) {
       return SYMBOLS[i].function;
