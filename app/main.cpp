@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include "app/Entry.h"
 #include "game/Game.h"
 #include "platform/MessageBox.h"
@@ -8,13 +10,16 @@
 // game writes no files, so main stays its own.
 #undef main
 
-// Command-line arguments are ignored: the game has no options.
+// Command-line arguments are ignored: the game has no options. The status
+// leaves through exit(), which is what returning from main means anyway: in
+// the browser the program has yielded to the page while it slept, and only
+// exit() still hands the status to the page then.
 int main(int, char**) {
   prepareProcess();
-  return runAndReport(
+  std::exit(runAndReport(
       [] {
         CGame game;
         game.run();
       },
-      showMessageBox);
+      showMessageBox));
 }
