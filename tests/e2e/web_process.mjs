@@ -211,8 +211,7 @@ async function notice(replace, expected) {
 }
 
 const ordinary = await plays(1);
-// WebKitGTK's driver has no way to set the ratio.
-if (engine !== 'webkit') {
+{
   const doubled = await plays(2);
   // Each game pixel a sharp 2 x 2 square, and every second pixel the ordinary
   // picture, but for the snake's row, which moves between the shots.

@@ -124,9 +124,13 @@ class WebKitBrowser {
     throw new Error('MiniBrowser of WebKitGTK 4.1 not found under /usr/lib');
   }
 
-  static async launch() {
+  // GTK's own scale is the device pixel ratio WebKitGTK gives its pages.
+  static async launch({ deviceScale = 1 } = {}) {
     const port = await freePort();
-    const driver = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
+    const driver = spawn('WebKitWebDriver', [`--port=${port}`], {
+      stdio: 'ignore',
+      env: { ...process.env, GDK_SCALE: String(deviceScale) },
+    });
     const base = `http://127.0.0.1:${port}`;
     await poll('WebKitWebDriver', 20, async () => {
       try {
