@@ -230,8 +230,7 @@ TEST_F(FontTest, AGlyphTwoTexelsWideIsStoredRowByRow) {
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 2; ++x) {
       const Rgb expected = pattern[y][x] ? Rgb{255, 255, 255} : Rgb{0x20, 0x40, 0x80};
-      EXPECT_EQ(f.at(10 + x, 20 + y), expected)
-          << "texel " << x << "," << y;
+      EXPECT_EQ(f.at(10 + x, 20 + y), expected) << "texel " << x << "," << y;
     }
   }
 }

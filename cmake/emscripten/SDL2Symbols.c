@@ -10,7 +10,7 @@
 
 /* SDL 2 defines SDL_CreateThread under its own name whatever is renamed; a
    page has no threads, and the game starts none. */
-static SDL_Thread *noThread(void) {
+static SDL_Thread* noThread(void) {
   SDL_SetError("threads are not available in the browser");
   return NULL;
 }
@@ -21,37 +21,37 @@ static SDL_Thread *noThread(void) {
    OpenGL 1.1 emulation needs it for the pixel store's row length, and for
    reading the picture back. SDL 1.2 has no attribute for a context's version,
    so the one context sdl12-compat makes is asked for version 3 here. */
-static SDL_GLContext createContext(SDL_Window *window) {
+static SDL_GLContext createContext(SDL_Window* window) {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
   return SDL_GL_CreateContext(window);
 }
 
 struct symbol {
-  const char *name;
-  void *function;
+  const char* name;
+  void* function;
 };
 
 static const struct symbol SYMBOLS[] = {
 /* Every function sdl12-compat asks for, by the list it asks from. */
-#define SDL20_SYM(rc, fn, params, args, ret) {"SDL_" #fn, (void *)SDL2x_##fn},
+#define SDL20_SYM(rc, fn, params, args, ret) {"SDL_" #fn, (void*)SDL2x_##fn},
 #include "SDL20_syms.h"
 };
 
 /* Looked up before the list: names whose function here is one of ours. */
 static const struct symbol OURS[] = {
-    {"SDL_GL_CreateContext", (void *)createContext},
+    {"SDL_GL_CreateContext", (void*)createContext},
 };
 
 static int library; /* the one "library": its address is the handle */
 
-void *morvex_sdl2_open(const char *name, int flags) {
+void* morvex_sdl2_open(const char* name, int flags) {
   (void)name;
   (void)flags;
   return &library;
 }
 
-void *morvex_sdl2_symbol(void *handle, const char *name) {
+void* morvex_sdl2_symbol(void* handle, const char* name) {
   (void)handle;
   for (size_t i = 0; i < sizeof OURS / sizeof OURS[0]; ++i) {
     if (strcmp(OURS[i].name, name) == 0) {
@@ -66,7 +66,7 @@ void *morvex_sdl2_symbol(void *handle, const char *name) {
   return NULL;
 }
 
-int morvex_sdl2_close(void *handle) {
+int morvex_sdl2_close(void* handle) {
   (void)handle;
   return 0;
 }
