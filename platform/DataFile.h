@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 struct SDL_RWops;
@@ -10,7 +11,10 @@ struct SDL_RWops;
 // a data file's place is refused at once instead of freezing start-up.
 class CDataFile {
 public:
-  explicit CDataFile(const std::string& path);
+  // The path is judged before it is opened and the opened file again, since
+  // the path may be swapped in between; `betweenChecks`, for tests, runs in
+  // that gap.
+  explicit CDataFile(const std::string& path, const std::function<void()>& betweenChecks = {});
   ~CDataFile();
   CDataFile(const CDataFile&) = delete;
   CDataFile& operator=(const CDataFile&) = delete;

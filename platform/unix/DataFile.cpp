@@ -26,7 +26,7 @@ std::string kind(mode_t mode) {
 
 }  // namespace
 
-CDataFile::CDataFile(const std::string& path) {
+CDataFile::CDataFile(const std::string& path, const std::function<void()>& betweenChecks) {
   // The same words as SDL's own loader (docs/compatibility.md, "The words of a
   // missing file").
   const std::string cannotOpen = "Couldn't open " + path;
@@ -39,6 +39,9 @@ CDataFile::CDataFile(const std::string& path) {
   if (!S_ISREG(info.st_mode)) {
     reason = "Refusing " + path + ": it is " + kind(info.st_mode) + ", not a regular file";
     return;
+  }
+  if (betweenChecks) {
+    betweenChecks();
   }
   // Non-blocking, and checked again once open: the path may have been swapped
   // for a pipe in between.

@@ -22,7 +22,7 @@ std::string kind(DWORD type) {
 
 }  // namespace
 
-CDataFile::CDataFile(const std::string& path) {
+CDataFile::CDataFile(const std::string& path, const std::function<void()>& betweenChecks) {
   // The same words as SDL's own loader (docs/compatibility.md, "The words of a
   // missing file").
   const std::string cannotOpen = "Couldn't open " + path;
@@ -31,6 +31,9 @@ CDataFile::CDataFile(const std::string& path) {
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     reason = "Refusing " + path + ": it is a folder, not a regular file";
     return;
+  }
+  if (betweenChecks) {
+    betweenChecks();
   }
   // Opening never waits: a device name (NUL, CON, COM1) opens at once, and a
   // pipe without a server is refused by Windows itself. Links are followed,

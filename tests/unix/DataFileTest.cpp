@@ -47,4 +47,13 @@ TEST(Refusals, ADataFileThatIsNotARegularFileIsRefusedSayingWhatItIs) {
     EXPECT_EQ(CDataFile(c.path).refusal(), c.refusal);
   }
   close(s);
+
+  // A regular file when it is judged that has become a pipe when it is opened.
+  const std::string swapped = dir / "swapped.bmp";
+  std::ofstream(swapped) << "BM";
+  const CDataFile file(swapped, [&swapped] {
+    std::filesystem::remove(swapped);
+    ASSERT_EQ(mkfifo(swapped.c_str(), 0600), 0);
+  });
+  EXPECT_EQ(file.refusal(), "Refusing " + swapped + ": it is a named pipe, not a regular file");
 }
