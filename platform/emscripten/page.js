@@ -1,14 +1,13 @@
 // The page's side of the game, run before the program starts: it fetches the
 // data files from the page's own folder into the program's working folder,
-// shows the canvas at one device pixel a pixel, keeps the game's keys from the
-// browser, shows the notice and tells the page how the game ended.
+// shows the canvas at one device pixel a pixel, shows the notice and tells the
+// page how the game ended. The game's keys are kept from the browser (no
+// scrolling, no help) by SDL 2 itself, which takes every key it reports.
 var Module = typeof Module !== 'undefined' ? Module : {};
 (function () {
   'use strict';
   // Read from the working folder as on the desktop; a player may replace any.
   var DATA_FILES = ['food.bmp', 'snake.bmp', 'verdana.ttf'];
-  // Keys the game reads, which would otherwise scroll the page or open help.
-  var GAME_KEYS = ['ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight', ' ', 'Pause', 'F1', 'Escape'];
   var page = document.documentElement;
   var canvas = document.getElementById('canvas');
   var progress = document.getElementById('progress');
@@ -55,11 +54,6 @@ var Module = typeof Module !== 'undefined' ? Module : {};
     });
   });
 
-  window.addEventListener('keydown', function (event) {
-    if (!dialog.open && GAME_KEYS.indexOf(event.key) >= 0) {
-      event.preventDefault();
-    }
-  });
   canvas.addEventListener('pointerdown', function () { canvas.focus(); });
 
   // The notice: modal, dismissed by OK, a click on it, Return, Escape or Space.
