@@ -44,6 +44,16 @@ set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/SDL2Symbols.c PROPERTIES
 target_link_libraries(morvex_sdl12_compat PUBLIC ${_prefix}/lib/libSDL2.a)
 set_target_properties(morvex_sdl12_compat PROPERTIES COMPILE_WARNING_AS_ERROR OFF)
 target_compile_options(morvex_sdl12_compat PRIVATE -w -ffile-prefix-map=${sdl12-compat_SOURCE_DIR}=sdl12-compat)
+# sdl12-compat writes the date it was built into the program; this clang has
+# no SOURCE_DATE_EPOCH, so the date is its commit's, as for the other
+# libraries (morvex_build), and the package comes out the same whenever built.
+file(TIMESTAMP ${sdl12-compat_SOURCE_DIR}/CMakeLists.txt _month "%b" UTC)
+file(TIMESTAMP ${sdl12-compat_SOURCE_DIR}/CMakeLists.txt _day "%d" UTC)
+file(TIMESTAMP ${sdl12-compat_SOURCE_DIR}/CMakeLists.txt _year "%Y" UTC)
+file(TIMESTAMP ${sdl12-compat_SOURCE_DIR}/CMakeLists.txt _time "%H:%M:%S" UTC)
+string(REGEX REPLACE "^0" " " _day "${_day}")
+target_compile_options(morvex_sdl12_compat PRIVATE -Wno-builtin-macro-redefined
+  "-D__DATE__=\"${_month} ${_day} ${_year}\"" "-D__TIME__=\"${_time}\"")
 add_library(morvex_sdl INTERFACE)
 target_include_directories(morvex_sdl SYSTEM INTERFACE ${sdl12-compat_SOURCE_DIR}/include/SDL)
 target_link_libraries(morvex_sdl INTERFACE morvex_sdl12_compat)
