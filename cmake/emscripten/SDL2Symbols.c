@@ -8,8 +8,10 @@
 #include "SDL.h"
 #include "SDL_syswm.h"
 
-/* SDL 2 defines SDL_CreateThread under its own name whatever is renamed; a
-   page has no threads, and the game starts none. */
+/* SDL 2 defines SDL_CreateThread under its own name whatever is renamed (its
+   source undoes the renaming), beside sdl12-compat's, which is why the linker
+   warns of the two. A page has no threads, the game starts none, and neither
+   is ever called: what sdl12-compat asks for is this one. */
 static SDL_Thread* noThread(void) {
   SDL_SetError("threads are not available in the browser");
   return NULL;

@@ -29,6 +29,17 @@ press() {
   xdotool key --delay 40 "$@"
 }
 
+# titled ID NAME: the window's title is NAME byte for byte in both of X11's
+# properties for it, as title bars, task bars and Alt+Tab read it; xdotool's
+# search by name ignores letter case.
+titled() {
+  local property caption
+  for property in WM_NAME _NET_WM_NAME; do
+    caption=$(xprop -id "$1" "$property" | sed -E 's/^[^=]*= //')
+    [ "$caption" = "\"$2\"" ] || fail "the window's $property is $caption, expected \"$2\""
+  done
+}
+
 size() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
 shot() { import -window "$1" "$2" 2>/dev/null; }
 differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }

@@ -45,6 +45,7 @@ window() {
     return 1
   }
   poll 60 appeared "$1" || fail "no window named '$1' appeared"
+  titled "$found" "$1"
   echo "$found"
 }
 
