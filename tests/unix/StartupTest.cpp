@@ -54,21 +54,17 @@ TEST_F(StartupTest, WithoutADisplayStartUpFailsInsteadOfRunningUnseen) {
       ::testing::ExitedWithCode(3), "SDL_Init: No available video device");
 }
 
-// SDL takes a driver's name in any letter case, and so does the game.
 TEST_F(StartupTest, AnInvisibleDriverAskedForByNameIsAllowed) {
-  for (const char* name : {"offscreen", "OffScreen"}) {
-    EXPECT_EXIT(
-        {
-          unsetenv("DISPLAY");
-          setenv("SDL_VIDEODRIVER", name, 1);
-          // Only start-up is in question here. SDL 3's offscreen driver with
-          // Mesa 26 may crash while it shuts down, unloading EGL under
-          // llvmpipe's running threads.
-          startUp(false);
-        },
-        ::testing::ExitedWithCode(0), "")
-        << name;
-  }
+  EXPECT_EXIT(
+      {
+        unsetenv("DISPLAY");
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        // Only start-up is in question here. SDL 3's offscreen driver with
+        // Mesa 26 may crash while it shuts down, unloading EGL under
+        // llvmpipe's running threads.
+        startUp(false);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 // The game makes no sound, but start-up has always brought audio up with
