@@ -58,20 +58,23 @@ export async function poll(what, seconds, probe) {
 }
 
 class PuppeteerBrowser {
-  constructor(name, browser, page) {
+  constructor(name, browser, page, profile) {
     this.name = name;
     this.browser = browser;
     this.page = page;
+    this.profile = profile;
   }
 
   static async launch(name, { deviceScale = 1, onConsole } = {}) {
     const options = name === 'chromium'
       ? { browser: 'chrome', executablePath: '/usr/bin/chromium', args: CHROMIUM_ARGS }
       : { browser: 'firefox', executablePath: '/usr/bin/firefox' };
+    // A profile of its own each time, removed at close: nothing carries over.
+    const profile = fs.mkdtempSync(path.join(os.tmpdir(), `morvex-${name}-`));
     const browser = await puppeteer.launch({
       ...options,
       headless: true,
-      userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), `morvex-${name}-`)),
+      userDataDir: profile,
       protocolTimeout: 120000 * TIME_FACTOR,
     });
     const page = (await browser.pages())[0] || (await browser.newPage());
@@ -80,7 +83,7 @@ class PuppeteerBrowser {
       page.on('console', (message) => onConsole(message.text()));
       page.on('pageerror', (error) => onConsole(String(error)));
     }
-    return new PuppeteerBrowser(name, browser, page);
+    return new PuppeteerBrowser(name, browser, page, profile);
   }
 
   async open(url) {
@@ -100,7 +103,11 @@ class PuppeteerBrowser {
   }
 
   async close() {
-    await this.browser.close();
+    try {
+      await this.browser.close();
+    } finally {
+      fs.rmSync(this.profile, { recursive: true, force: true });
+    }
   }
 }
 
