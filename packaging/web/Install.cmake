@@ -3,18 +3,8 @@
 # the page fetches beside it, a README for whoever hosts it and every licence
 # of what is shipped. Packed by CPack's External generator (Pack.cmake).
 set(_licences ${CMAKE_BINARY_DIR}/licences)
-set(_tp ${MORVEX_THIRD_PARTY_PREFIX}/../src)
-file(MAKE_DIRECTORY ${_licences})
-foreach(_pair "${PROJECT_SOURCE_DIR}/LICENSE:Morvex.txt" "${_tp}/SDL2/LICENSE.txt:SDL2.txt"
-              "${_tp}/sdl12-compat/LICENSE.txt:sdl12-compat.txt" "${_tp}/SDL_ttf/COPYING:SDL_ttf.txt"
-              "${_tp}/freetype/docs/FTL.TXT:FreeType.txt"
-              "/usr/share/doc/fonts-dejavu-core/copyright:DejaVu-fonts.txt"
-              "/usr/share/doc/emscripten/copyright:emscripten.txt")
-  string(REPLACE ":" ";" _pair "${_pair}")
-  list(GET _pair 0 _from)
-  list(GET _pair 1 _to)
-  configure_file(${_from} ${_licences}/${_to} COPYONLY)
-endforeach()
+include(${PROJECT_SOURCE_DIR}/packaging/Licences.cmake)
+morvex_licences(${_licences} "/usr/share/doc/emscripten/copyright:emscripten.txt")
 
 install(FILES $<TARGET_FILE:morvex> $<TARGET_FILE_DIR:morvex>/morvex.wasm DESTINATION .)
 install(FILES platform/emscripten/index.html assets/morvex.ico assets/food.bmp assets/snake.bmp DESTINATION .)

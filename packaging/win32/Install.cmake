@@ -3,17 +3,8 @@
 # working folder), a README for Windows players and every licence of what is
 # shipped. Packed by CPack's External generator (packaging/win32/Pack.cmake).
 set(_licences ${CMAKE_BINARY_DIR}/licences)
-set(_tp ${MORVEX_THIRD_PARTY_PREFIX}/../src)
-file(MAKE_DIRECTORY ${_licences})
-foreach(_pair "${PROJECT_SOURCE_DIR}/LICENSE:Morvex.txt" "${_tp}/SDL2/LICENSE.txt:SDL2.txt"
-              "${_tp}/sdl12-compat/LICENSE.txt:sdl12-compat.txt" "${_tp}/SDL_ttf/COPYING:SDL_ttf.txt"
-              "${_tp}/freetype/docs/FTL.TXT:FreeType.txt"
-              "/usr/share/doc/fonts-dejavu-core/copyright:DejaVu-fonts.txt")
-  string(REPLACE ":" ";" _pair "${_pair}")
-  list(GET _pair 0 _from)
-  list(GET _pair 1 _to)
-  configure_file(${_from} ${_licences}/${_to} COPYONLY)
-endforeach()
+include(${PROJECT_SOURCE_DIR}/packaging/Licences.cmake)
+morvex_licences(${_licences})
 
 install(TARGETS morvex RUNTIME DESTINATION .)
 install(FILES ${MORVEX_RUNTIME_DLLS} DESTINATION .)

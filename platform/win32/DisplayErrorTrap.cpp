@@ -1,7 +1,8 @@
 #include "platform/DisplayErrorTrap.h"
 
 // Every Win32 call a window makes answers for itself, through its result,
-// which SDL turns into its error text; nothing arrives later to be kept.
+// which SDL turns into its error text; nothing arrives later to be kept. The
+// same holds for WebGL and the page in the browser, which uses this file too.
 
 void CDisplayErrorTrap::watchDisplay() {}
 
