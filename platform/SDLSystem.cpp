@@ -13,22 +13,24 @@
 
 namespace {
 
-// SDL 1.2 on top of SDL2 quietly falls back to an invisible video driver when
-// there is no display; the game would then run unseen and never end. Only a
-// user who names such a driver in SDL_VIDEODRIVER gets it.
 bool invisibleDriverNotAskedFor() {
   char name[32] = "";
   if (SDL_VideoDriverName(name, sizeof name) == nullptr) {
     return false;
   }
-  if (std::strcmp(name, "offscreen") != 0 && std::strcmp(name, "dummy") != 0) {
-    return false;
-  }
-  const char* asked = std::getenv("SDL_VIDEODRIVER");
-  return asked == nullptr || SDL_strcasecmp(asked, name) != 0;
+  return !CSDLSystem::admitsDriver(name, std::getenv("SDL_VIDEODRIVER"));
 }
 
 }  // namespace
+
+bool CSDLSystem::admitsDriver(const char* driver, const char* asked) {
+  if (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0) {
+    return true;
+  }
+  // SDL 2 chooses a driver by its name in any letter case, so "OffScreen"
+  // may bring the invisible one up; it was asked for all the same.
+  return asked != nullptr && SDL_strcasecmp(asked, driver) == 0;
+}
 
 CSDLSystem::CSDLSystem() {
   // Wayland docks find the menu entry whose name is the window's application

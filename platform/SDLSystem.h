@@ -15,6 +15,13 @@ class CSDLSystem {
 public:
   CSDLSystem();
 
+  // Whether the game may play on SDL's video driver `driver` when the player's
+  // SDL_VIDEODRIVER is `asked` (null where unset). SDL 1.2 on top of SDL 2
+  // quietly falls back to an invisible driver when there is no display; the
+  // game would then run unseen and never end. Only a player who names such a
+  // driver gets it.
+  static bool admitsDriver(const char* driver, const char* asked);
+
   // Start-up is over: the signals' earlier handlers take over again.
   void startupOver() { startupSignals.end(); }
 

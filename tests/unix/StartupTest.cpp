@@ -67,6 +67,29 @@ TEST_F(StartupTest, AnInvisibleDriverAskedForByNameIsAllowed) {
       ::testing::ExitedWithCode(0), "");
 }
 
+// SDL 2 takes "OffScreen" for its offscreen driver; SDL 3 and SDL 2's dummy
+// driver take only the name as written, so the process above cannot show it.
+TEST(DriverAdmission, AnInvisibleDriverIsAdmittedOnlyWhenNamedInAnyLetterCase) {
+  struct Row {
+    const char* driver;
+    const char* asked;
+    bool admitted;
+  };
+  for (const Row& row : {
+           Row{"offscreen", "offscreen", true},
+           Row{"offscreen", "OffScreen", true},
+           Row{"dummy", "DUMMY", true},
+           Row{"offscreen", nullptr, false},
+           Row{"offscreen", "x11", false},
+           Row{"dummy", "offscreen", false},
+           Row{"x11", nullptr, true},
+           Row{"wayland", "x11", true},
+       }) {
+    EXPECT_EQ(CSDLSystem::admitsDriver(row.driver, row.asked), row.admitted)
+        << row.driver << " asked as " << (row.asked != nullptr ? row.asked : "(unset)");
+  }
+}
+
 // The game makes no sound, but start-up has always brought audio up with
 // video, and fails where SDL cannot.
 TEST_F(StartupTest, AudioComesUpWithVideoAndStartUpFailsWhereItCannot) {
