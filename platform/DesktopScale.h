@@ -11,7 +11,9 @@ public:
   CDesktopScale(int wholeFactor, int width, int height);
 
   // What the display SDL chose says; factor 1 and no screen size on a display
-  // that says nothing, or that SDL does not draw on in device pixels.
+  // that says nothing, or that SDL does not draw on in device pixels. Where
+  // SDL itself can enlarge the picture in whole squares (SDL 2 on Wayland),
+  // it is asked to here, and the factor is 1. Call it before the video mode.
   static CDesktopScale ofDesktop();
   // The factor of an Xft.dpi value ("192", "144.5"): 96 dots an inch is 100 %.
   static int factorOfDpi(const char* dpi);

@@ -40,6 +40,11 @@ CSDLSystem::CSDLSystem() {
   // SDL_VIDEO_WAYLAND_WMCLASS. A player's own setting stands.
   setEnvironmentDefault("SDL_APP_ID", DESKTOP_ID);
   setEnvironmentDefault("SDL_VIDEO_WAYLAND_WMCLASS", DESKTOP_ID);
+  // Where SDL 1.2 on top of SDL 2 enlarges the picture into a larger buffer
+  // (on Wayland at 200 %, see CDesktopScale::ofDesktop), each game pixel
+  // stays a sharp square. It reads this once, here; everywhere else it copies
+  // the picture one to one, where the method makes no difference.
+  setEnvironmentDefault("SDL12COMPAT_SCALE_METHOD", "nearest");
   // Audio is brought up too, although the game makes no sound: a machine that
   // cannot provide it fails here (docs/compatibility.md, "Audio brought up
   // though silent").

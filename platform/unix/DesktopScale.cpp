@@ -8,6 +8,7 @@
 #include <wayland-client.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -75,7 +76,17 @@ void onGlobal(void* data, wl_registry* registry, uint32_t name, const char* inte
 void onGlobalRemove(void*, wl_registry*, uint32_t) {}
 constexpr wl_registry_listener REGISTRY_LISTENER = {onGlobal, onGlobalRemove};
 
-CDesktopScale ofWayland() {
+// What the output says, once its proxies are gone.
+struct COutputReading {
+  int factor = 1;
+  // The output's device pixels are exactly `factor` times its units, as at
+  // 100 % or 200 %, not 150 %.
+  bool whole = true;
+  int width = 0;
+  int height = 0;
+};
+
+COutputReading readWayland() {
   const std::unique_ptr<wl_display, decltype(&wl_display_disconnect)> display(wl_display_connect(nullptr),
                                                                               wl_display_disconnect);
   if (!display) {
@@ -92,9 +103,13 @@ CDesktopScale ofWayland() {
     zxdg_output_v1_add_listener(xdgOutput, &XDG_OUTPUT_LISTENER, &state);
   }
   wl_display_roundtrip(display.get());
-  const CDesktopScale scale(
-      CDesktopScale::factorOfOutput(state.width, state.height, state.logicalWidth, state.logicalHeight, state.scale),
-      state.width, state.height);
+  COutputReading reading;
+  reading.factor =
+      CDesktopScale::factorOfOutput(state.width, state.height, state.logicalWidth, state.logicalHeight, state.scale);
+  const int logical = std::max(state.logicalWidth, state.logicalHeight);
+  reading.whole = logical == 0 || std::max(state.width, state.height) == reading.factor * logical;
+  reading.width = state.width;
+  reading.height = state.height;
   if (xdgOutput != nullptr) {
     zxdg_output_v1_destroy(xdgOutput);
   }
@@ -105,7 +120,7 @@ CDesktopScale ofWayland() {
     wl_output_destroy(state.output);
   }
   wl_registry_destroy(registry);
-  return scale;
+  return reading;
 }
 
 // SDL 3 (under sdl2-compat) is asked to map one window pixel to one device
@@ -147,8 +162,23 @@ CDesktopScale CDesktopScale::ofDesktop() {
   if (driver == "x11") {
     return ofX11();
   }
-  if (driver == "wayland" && drawsInDevicePixels()) {
-    return ofWayland();
+  if (driver != "wayland") {
+    return {};
+  }
+  const COutputReading output = readWayland();
+  if (drawsInDevicePixels()) {
+    return {output.factor, output.width, output.height};
+  }
+  // SDL 2 hands the compositor a buffer of the window's size in its units,
+  // which the compositor then stretches, blurred. Asked for high DPI, it
+  // hands over a buffer of the output's scale instead, and SDL 1.2 on top of
+  // it enlarges the game's picture into that buffer (its OpenGL scaling,
+  // nearest as CSDLSystem sets it). So the window is asked for at one unit a
+  // game pixel, and each game pixel becomes a square of device pixels. Only
+  // at whole factors: at 150 % the squares would be uneven, and the
+  // compositor's stretching is left as it was. A player's own setting stands.
+  if (output.factor > 1 && output.whole) {
+    setenv("SDL12COMPAT_HIGHDPI", "1", 0);
   }
   return {};
 }

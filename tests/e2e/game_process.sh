@@ -289,6 +289,10 @@ case "${1:?case}" in
       ! grep -q "No plugins found" "$work/stderr" || fail "libdecor found no plugin: $(cat "$work/stderr")"
       grep -q "set_app_id(\"$(basename "$desktop" .desktop)\")" "$work/weston.log" ||
         fail "the application id is not the menu entry's name: $(grep set_app_id "$work/weston.log")"
+      # The title as the game gave it, byte for byte, in weston's record of
+      # the requests.
+      grep -q 'set_title("Morvex")' "$work/weston.log" ||
+        fail "the Wayland title is not \"Morvex\": $(grep -o 'set_title(.*)' "$work/weston.log")"
       # Each game pixel a sharp square.
       convert "$work/w.png" -crop "$box" +repage "$work/board.png"
       convert "$work/board.png" -sample "$((100 / scale))%" -sample "$((100 * scale))%" "$work/squares.png"
