@@ -8,6 +8,10 @@
 #include "platform/SDLSystem.h"
 #include "render/Window.h"
 
+// After GoogleTest, whose names X11's macros (None, Bool) would replace.
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+
 namespace {
 
 // Runs in a fresh child process: brings the libraries up and opens a window,
@@ -65,6 +69,35 @@ TEST_F(StartupTest, AnInvisibleDriverAskedForByNameIsAllowed) {
         startUp(false);
       },
       ::testing::ExitedWithCode(0), "");
+}
+
+// Some OpenGL drivers refuse a window only through an X error, which comes
+// back after the video mode seems set. Here the server refuses a request
+// made just after the mode, which Xlib still holds unsent: only a round trip
+// brings its answer back while the window is being made.
+TEST_F(StartupTest, AnXErrorInAnswerToTheNewWindowIsReportedAsSettingTheVideoMode) {
+  EXPECT_EXIT(
+      {
+        try {
+          CSDLSystem libraries;
+          CWindow window(384, 384, "Morvex", [](int width, int height, const CFramebufferRequest& request) {
+            SDL_Surface* screen = setVideoMode(width, height, request);
+            SDL_SysWMinfo info{};
+            SDL_VERSION(&info.version);
+            if (screen != nullptr && SDL_GetWMInfo(&info) > 0 && info.subsystem == SDL_SYSWM_X11) {
+              XMapWindow(info.info.x11.display, None);
+            }
+            return screen;
+          });
+          std::_Exit(0);
+        } catch (const std::exception& e) {
+          std::fprintf(stderr, "%s\n", e.what());
+          std::_Exit(3);
+        }
+      },
+      ::testing::ExitedWithCode(3),
+      "(^|\n)SDL_SetVideoMode: the X server refused it: BadWindow \\(invalid Window parameter\\) in X request "
+      "8\\.0\n");
 }
 
 // SDL 2 takes "OffScreen" for its offscreen driver; SDL 3 and SDL 2's dummy
