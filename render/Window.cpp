@@ -20,9 +20,10 @@ constexpr CFramebufferRequest FRAMEBUFFER_REQUESTS[] = {
 }  // namespace
 
 SDL_Surface* setVideoMode(int width, int height, const CFramebufferRequest& request) {
-  // Without 8 bits a channel the snake's and the help box's shades would
-  // band. Mesa's software drivers, on which the tests draw, give 8 bits
-  // whatever is asked, so no test can see a smaller request here.
+  // With fewer bits a channel the colours on screen would not be the game's
+  // own (the help box's 48, 48, 48 among them). Mesa's software drivers, on
+  // which the tests draw, give 8 bits whatever is asked, so no test can see
+  // a smaller request here.
   SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
