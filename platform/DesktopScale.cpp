@@ -40,6 +40,11 @@ int CDesktopScale::factorOfOutput(int width, int height, int logicalWidth, int l
   return std::max(1, wholeScale);
 }
 
+bool CDesktopScale::outputScaleIsWhole(int width, int height, int logicalWidth, int logicalHeight) {
+  const int logical = std::max(logicalWidth, logicalHeight);
+  return logical <= 0 || std::max(width, height) % logical == 0;
+}
+
 int CDesktopScale::multipleFor(int side) const {
   int multiple = factor;
   while (multiple > 1 &&

@@ -23,6 +23,9 @@ public:
   // logicalWidth x logicalHeight in the desktop's units (0 where unknown),
   // whose whole scale is wholeScale.
   static int factorOfOutput(int width, int height, int logicalWidth, int logicalHeight, int wholeScale);
+  // Whether that output's device pixels are exactly a whole multiple of its
+  // units (100 %, 200 %, not 150 %); true where the units are unknown.
+  static bool outputScaleIsWhole(int width, int height, int logicalWidth, int logicalHeight);
 
   // The largest whole multiple of a window `side` pixels square, up to the
   // factor, that fits the screen; at least 1.

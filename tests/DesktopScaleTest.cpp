@@ -15,17 +15,21 @@ TEST(DesktopScale, XftDpiGivesTheWholeFactorRoundedDown) {
   }
 }
 
-TEST(DesktopScale, AWaylandOutputsFactorIsItsDeviceSizeOverItsSizeInTheDesktopsUnitsRoundedDown) {
+TEST(DesktopScale, AWaylandOutputsFactorIsItsDeviceSizeOverItsUnitsRoundedDownAndWholeOnlyWhereExact) {
   const struct {
     int width, height, logicalWidth, logicalHeight, wholeScale, factor;
+    bool whole;
   } cases[] = {
-      {3840, 2160, 1920, 1080, 2, 2}, {2880, 1800, 1920, 1200, 2, 1},  // 200 %, 150 % announced as 2
-      {2560, 1600, 2048, 1280, 2, 1}, {3840, 2160, 1280, 720, 3, 3},   // 125 %, 300 %
-      {2160, 3840, 1080, 1920, 2, 2}, {1920, 1080, 1920, 1080, 1, 1},  // turned, 100 %
-      {3840, 2160, 0, 0, 2, 2},       {0, 0, 0, 0, 0, 1},              // no xdg-output: the whole scale
+      {3840, 2160, 1920, 1080, 2, 2, true},  {2880, 1800, 1920, 1200, 2, 1, false},  // 200 %, 150 % announced as 2
+      {2560, 1600, 2048, 1280, 2, 1, false}, {3840, 2160, 1280, 720, 3, 3, true},    // 125 %, 300 %
+      {2160, 3840, 1080, 1920, 2, 2, true},  {1920, 1080, 1920, 1080, 1, 1, true},   // turned, 100 %
+      {3200, 1800, 1280, 720, 3, 2, false},                                          // 250 %
+      {3840, 2160, 0, 0, 2, 2, true},        {0, 0, 0, 0, 0, 1, true},               // no xdg-output: the whole scale
   };
   for (const auto& c : cases) {
     EXPECT_EQ(CDesktopScale::factorOfOutput(c.width, c.height, c.logicalWidth, c.logicalHeight, c.wholeScale), c.factor)
+        << c.width << " x " << c.height << " shown as " << c.logicalWidth << " x " << c.logicalHeight;
+    EXPECT_EQ(CDesktopScale::outputScaleIsWhole(c.width, c.height, c.logicalWidth, c.logicalHeight), c.whole)
         << c.width << " x " << c.height << " shown as " << c.logicalWidth << " x " << c.logicalHeight;
   }
 }

@@ -79,8 +79,7 @@ constexpr wl_registry_listener REGISTRY_LISTENER = {onGlobal, onGlobalRemove};
 // What the output says, once its proxies are gone.
 struct COutputReading {
   int factor = 1;
-  // The output's device pixels are exactly `factor` times its units, as at
-  // 100 % or 200 %, not 150 %.
+  // Its device pixels are exactly `factor` times its units.
   bool whole = true;
   int width = 0;
   int height = 0;
@@ -106,8 +105,7 @@ COutputReading readWayland() {
   COutputReading reading;
   reading.factor =
       CDesktopScale::factorOfOutput(state.width, state.height, state.logicalWidth, state.logicalHeight, state.scale);
-  const int logical = std::max(state.logicalWidth, state.logicalHeight);
-  reading.whole = logical == 0 || std::max(state.width, state.height) == reading.factor * logical;
+  reading.whole = CDesktopScale::outputScaleIsWhole(state.width, state.height, state.logicalWidth, state.logicalHeight);
   reading.width = state.width;
   reading.height = state.height;
   if (xdgOutput != nullptr) {
